@@ -15,6 +15,7 @@ public class QuovexTracking : ModuleRules
 			"Engine",
 			"LiveLinkInterface",
 			"LiveLinkComponents",
+			"LiveLink",
 		});
 	}
 }

@@ -1,0 +1,36 @@
+// Copyright Quovex. All Rights Reserved.
+
+#include "QuovexCamera.h"
+
+#include "Engine/World.h"
+#include "Kismet/GameplayStatics.h"
+#include "QuovexTags.h"
+#include "QuovexVirtualProduction.h"
+
+AQuovexCamera::AQuovexCamera()
+{
+	Tags.AddUnique(QuovexTags::TAG_CAMERA);
+}
+
+void AQuovexCamera::SetActive()
+{
+	if (UWorld* World = GetWorld())
+	{
+		TArray<AActor*> Cameras;
+		UGameplayStatics::GetAllActorsWithTag(World, QuovexTags::TAG_CAMERA, Cameras);
+		for (AActor* Actor : Cameras)
+		{
+			if (AQuovexCamera* Camera = Cast<AQuovexCamera>(Actor))
+			{
+				Camera->bIsActiveCamera = false;
+			}
+		}
+	}
+	bIsActiveCamera = true;
+	UE_LOG(LogQuovexVirtualProduction, Verbose, TEXT("%s is the active camera"), *GetName());
+}
+
+void AQuovexCamera::MapOpened()
+{
+	++MapsOpened;
+}

@@ -1,0 +1,148 @@
+// Copyright Quovex. All Rights Reserved.
+
+// Console access to the module's operations, so a stage technician (or a script) can reach them without a panel.
+
+#include "HAL/IConsoleManager.h"
+#include "Misc/OutputDevice.h"
+#include "Modules/ModuleManager.h"
+#include "QuovexVirtualProductionEditorModule.h"
+#include "UObject/Object.h"
+#include "UObject/UObjectGlobals.h"
+
+namespace QuovexEditorConsole
+{
+	static FQuovexVirtualProductionEditorModule* FindModule(FOutputDevice& Ar)
+	{
+		FQuovexVirtualProductionEditorModule* Module = FModuleManager::GetModulePtr<FQuovexVirtualProductionEditorModule>(TEXT("QuovexVirtualProductionEditor"));
+		if (!Module)
+		{
+			Ar.Log(ELogVerbosity::Error, TEXT("The QuovexVirtualProductionEditor module is not loaded"));
+		}
+		return Module;
+	}
+
+	static bool ExpectArgs(const TArray<FString>& Args, int32 Count, const TCHAR* Usage, FOutputDevice& Ar)
+	{
+		if (Args.Num() != Count)
+		{
+			Ar.Logf(ELogVerbosity::Error, TEXT("Usage: %s"), Usage);
+			return false;
+		}
+		return true;
+	}
+
+	static void SetLevelSequenceDefaultRates(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 0, TEXT("Quovex.SetLevelSequenceDefaultRates"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			Module->SetLevelSequenceDefaultRates();
+		}
+	}
+
+	static void IsActorLockedToViewport(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 1, TEXT("Quovex.IsActorLockedToViewport <ActorName>"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			Ar.Logf(TEXT("%s"), Module->IsActorLockedToViewport(FName(*Args[0])) ? TEXT("true") : TEXT("false"));
+		}
+	}
+
+	static void SaveAsset(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 1, TEXT("Quovex.SaveAsset <ObjectPath>"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			UObject* Asset = StaticLoadObject(UObject::StaticClass(), nullptr, *Args[0]);
+			Module->SaveAsset(Asset, Args[0]);
+		}
+	}
+
+	static void DuplicateAsset(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 3, TEXT("Quovex.DuplicateAsset <SourceObjectPath> <PackagePath> <AssetName>"), Ar))
+		{
+			return;
+		}
+		FQuovexVirtualProductionEditorModule* Module = FindModule(Ar);
+		if (!Module)
+		{
+			return;
+		}
+		UObject* Source = StaticLoadObject(UObject::StaticClass(), nullptr, *Args[0]);
+		if (!Source)
+		{
+			Ar.Logf(ELogVerbosity::Error, TEXT("No asset %s to duplicate"), *Args[0]);
+			return;
+		}
+		UObject* Copy = Module->DuplicateAsset(Args[2], Args[1], Source);
+		Ar.Logf(TEXT("%s"), Copy ? *Copy->GetPathName() : TEXT("None"));
+	}
+
+	static void GetLevelViewportCameraInfo(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 0, TEXT("Quovex.GetLevelViewportCameraInfo"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			FVector Location = FVector::ZeroVector;
+			FRotator Rotation = FRotator::ZeroRotator;
+			const bool bFound = Module->GetLevelViewportCameraInfo(Location, Rotation);
+			Ar.Logf(TEXT("%s Location=(%s) Rotation=(%s)"), bFound ? TEXT("true") : TEXT("false"), *Location.ToString(), *Rotation.ToString());
+		}
+	}
+
+	static void IsPlaying(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 0, TEXT("Quovex.IsPlaying"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			Ar.Logf(TEXT("%s"), Module->IsPlaying() ? TEXT("true") : TEXT("false"));
+		}
+	}
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice SetLevelSequenceDefaultRatesCommand(
+		TEXT("Quovex.SetLevelSequenceDefaultRates"),
+		TEXT("Sets the level sequence default display rate and tick resolution from the project's timecode rate"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&SetLevelSequenceDefaultRates));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice IsActorLockedToViewportCommand(
+		TEXT("Quovex.IsActorLockedToViewport"),
+		TEXT("<ActorName>: whether the actor is piloted in the first level viewport that pilots one"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&IsActorLockedToViewport));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice SaveAssetCommand(
+		TEXT("Quovex.SaveAsset"),
+		TEXT("<ObjectPath>: saves the asset's package"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&SaveAsset));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice DuplicateAssetCommand(
+		TEXT("Quovex.DuplicateAsset"),
+		TEXT("<SourceObjectPath> <PackagePath> <AssetName>: duplicates an asset and prints the copy's path"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&DuplicateAsset));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice GetLevelViewportCameraInfoCommand(
+		TEXT("Quovex.GetLevelViewportCameraInfo"),
+		TEXT("Prints the level viewport camera's location and rotation"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&GetLevelViewportCameraInfo));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice IsPlayingCommand(
+		TEXT("Quovex.IsPlaying"),
+		TEXT("Whether a Play-In-Editor session is running"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&IsPlaying));
+}

@@ -1,0 +1,70 @@
+// Copyright Quovex. All Rights Reserved.
+
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Modules/ModuleInterface.h"
+#include "UObject/ObjectPtr.h"
+
+class FUICommandList;
+class UObject;
+
+DECLARE_LOG_CATEGORY_EXTERN(LogQuovexVirtualProductionEditor, Log, All);
+
+/**
+ * The editor module: wires the plugin into the level editor at start-up and offers editor-only services
+ * to the rest of the plugin through the module manager ("QuovexVirtualProductionEditor").
+ */
+class FQuovexVirtualProductionEditorModule : public IModuleInterface
+{
+public:
+	FQuovexVirtualProductionEditorModule();
+	virtual ~FQuovexVirtualProductionEditorModule();
+
+	virtual void StartupModule() override;
+	virtual void PreUnloadCallback() override;
+	virtual void PostLoadCallback() override;
+	virtual void ShutdownModule() override;
+	virtual bool SupportsDynamicReloading() override;
+	virtual bool SupportsAutomaticShutdown() override;
+	virtual bool IsGameModule() const override;
+
+	/** Sets the level sequence default display rate and tick resolution from the project's timecode rate. */
+	virtual void SetLevelSequenceDefaultRates();
+
+	/** Override point for builds that drive output hardware: called when the output viewports were rebuilt. */
+	virtual void RefreshOutputHardware();
+
+	/** Whether the actor named ActorName is the one piloted in the first level viewport that pilots any actor. */
+	virtual bool IsActorLockedToViewport(FName ActorName);
+
+	/** Duplicates Source as AssetName in PackagePath through the asset tools; returns the copy or null. */
+	virtual TObjectPtr<UObject> DuplicateAsset(FString AssetName, FString PackagePath, TObjectPtr<UObject> Source);
+
+	/** Saves the package of Asset; a null Asset is reported under AssetName. */
+	virtual void SaveAsset(TObjectPtr<UObject> Asset, FString AssetName);
+
+	/** Location and rotation of the level viewport camera; false without an editor subsystem to ask. */
+	virtual bool GetLevelViewportCameraInfo(FVector& OutLocation, FRotator& OutRotation);
+
+	/** Override point for builds that drive output hardware: whether an output card is streaming. */
+	virtual bool IsOutputHardwareStreaming();
+
+	/** Override point for builds that drive output hardware: release the cards before a level switch. */
+	virtual void ReleaseOutputHardware();
+
+	/** Override point for builds that drive output hardware: the card driver's version, empty without one. */
+	virtual FString GetOutputHardwareVersion();
+
+	/** Whether a Play-In-Editor session is running. */
+	virtual bool IsPlaying();
+
+private:
+	/** Applies the LiveLink preset named in the project settings once the asset registry knows every asset. */
+	void OnFilesLoaded();
+
+	/** Clears the loading/saving setting that must stay off on a stage machine and writes it back. */
+	static void DisableEditorAutoSave();
+
+	TSharedPtr<FUICommandList> PluginCommands;
+};
