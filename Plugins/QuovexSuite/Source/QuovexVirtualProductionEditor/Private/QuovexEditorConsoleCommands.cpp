@@ -8,6 +8,7 @@
 #include "QuovexVirtualProductionEditorModule.h"
 #include "UObject/Object.h"
 #include "UObject/UObjectGlobals.h"
+#include "Engine/World.h"
 
 namespace QuovexEditorConsole
 {
@@ -29,18 +30,6 @@ namespace QuovexEditorConsole
 			return false;
 		}
 		return true;
-	}
-
-	static void SetLevelSequenceDefaultRates(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
-	{
-		if (!ExpectArgs(Args, 0, TEXT("Quovex.SetLevelSequenceDefaultRates"), Ar))
-		{
-			return;
-		}
-		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
-		{
-			Module->SetLevelSequenceDefaultRates();
-		}
 	}
 
 	static void IsActorLockedToViewport(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
@@ -116,10 +105,58 @@ namespace QuovexEditorConsole
 		}
 	}
 
+	/** Runs a module operation that takes nothing and returns nothing. */
+	template <void (FQuovexVirtualProductionEditorModule::*Operation)()>
+	static void RunOperation(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (Args.Num() != 0)
+		{
+			Ar.Log(ELogVerbosity::Error, TEXT("This command takes no arguments"));
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			(Module->*Operation)();
+		}
+	}
+
+	static void GetCurrentWorld(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 0, TEXT("Quovex.GetCurrentWorld"), Ar))
+		{
+			return;
+		}
+		if (FQuovexVirtualProductionEditorModule* Module = FindModule(Ar))
+		{
+			UWorld* World = Module->GetCurrentWorld();
+			Ar.Logf(TEXT("%s"), World ? *World->GetPathName() : TEXT("None"));
+		}
+	}
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice OpenNearWideTweakGraphCommand(
+		TEXT("Quovex.OpenNearWideTweakGraph"),
+		TEXT("Opens the near/wide tweak graph panel"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::OpenNearWideTweakGraph>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice OpenFocDistWizCommand(
+		TEXT("Quovex.OpenFocDistWiz"),
+		TEXT("Opens the focal distance wizard panel"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::OpenFocDistWiz>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice CloseFocDistWizCommand(
+		TEXT("Quovex.CloseFocDistWiz"),
+		TEXT("Closes the focal distance wizard panel"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::CloseFocDistWiz>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice GetCurrentWorldCommand(
+		TEXT("Quovex.GetCurrentWorld"),
+		TEXT("Prints the current world: the play world during Play-In-Editor, else the edited world"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&GetCurrentWorld));
+
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice SetLevelSequenceDefaultRatesCommand(
 		TEXT("Quovex.SetLevelSequenceDefaultRates"),
 		TEXT("Sets the level sequence default display rate and tick resolution from the project's timecode rate"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&SetLevelSequenceDefaultRates));
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::SetLevelSequenceDefaultRates>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice IsActorLockedToViewportCommand(
 		TEXT("Quovex.IsActorLockedToViewport"),

@@ -2,7 +2,19 @@
 
 #include "QuovexTabManager.h"
 
+#include "Editor.h"
+#include "Editor/EditorEngine.h"
+#include "EditorUtilitySubsystem.h"
+#include "EditorUtilityWidgetBlueprint.h"
+#include "Framework/Docking/TabManager.h"
+#include "IBlutilityModule.h"
+#include "LevelEditor.h"
+#include "Modules/ModuleManager.h"
 #include "QuovexPluginUtils.h"
+#include "QuovexTabManagerInterface.h"
+#include "QuovexVirtualProductionStyle.h"
+#include "Textures/SlateIcon.h"
+#include "Widgets/Docking/SDockTab.h"
 
 #define LOCTEXT_NAMESPACE "QuovexTabManager"
 
@@ -95,6 +107,235 @@ FQuovexTabDescriptor* FQuovexTabManager::FindTabByName(FName TabName)
 		}
 	}
 	return nullptr;
+}
+
+void FQuovexTabManager::Setup()
+{
+	if (StaticGameCheck() == 1)
+	{
+		return;
+	}
+
+	for (FQuovexTabDescriptor& Tab : Tabs)
+	{
+		if (!Tab.bIsSetUp)
+		{
+			SetupTabSpawner(Tab.TabId);
+			Tab.bIsSetUp = true;
+		}
+	}
+}
+
+void FQuovexTabManager::SetupTabSpawner(FName TabId)
+{
+	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
+	const TSharedPtr<FTabManager> LevelEditorTabManager = LevelEditorModule.GetLevelEditorTabManager();
+	if (!LevelEditorTabManager.IsValid())
+	{
+		// The level editor builds its UI after plugins load; register once its tab manager exists, and again
+		// whenever it is rebuilt, so the panels survive a layout reset.
+		LevelEditorModule.OnTabManagerChanged().AddLambda([this, TabId]()
+		{
+			RegisterTabSpawner(TabId);
+		});
+		return;
+	}
+	RegisterTabSpawner(TabId);
+}
+
+void FQuovexTabManager::RegisterTabSpawner(FName TabId)
+{
+	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
+	if (!Tab || !LoadTabBlueprint(*Tab))
+	{
+		return;
+	}
+
+	const FSlateIcon TabIcon(FQuovexVirtualProductionStyle::GetStyleSetName(), FQuovexVirtualProductionStyle::IconSmallName);
+	const FText ActiveTabSuffix = LOCTEXT("ActiveTabSuffix", "_ActiveTab");
+	Tab->RegistrationName = FName(*(Tab->Blueprint->GetPathName() + ActiveTabSuffix.ToString()));
+
+	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
+	const TSharedPtr<FTabManager> LevelEditorTabManager = LevelEditorModule.GetLevelEditorTabManager();
+	check(LevelEditorTabManager.IsValid());
+
+	if (!LevelEditorTabManager->HasTabSpawner(Tab->RegistrationName))
+	{
+		IBlutilityModule* BlutilityModule = FModuleManager::GetModulePtr<IBlutilityModule>(TEXT("Blutility"));
+
+		FTabSpawnerEntry& Spawner = LevelEditorTabManager->RegisterTabSpawner(
+			Tab->RegistrationName,
+			FOnSpawnTab::CreateStatic(&FQuovexTabManager::SpawnEditorUITab, Tab));
+		Spawner.SetDisplayName(Tab->DisplayName);
+		Spawner.SetIcon(TabIcon);
+		Spawner.SetMenuType(ETabSpawnerMenuType::Hidden);
+		if (BlutilityModule)
+		{
+			Spawner.SetGroup(BlutilityModule->GetMenuGroup().ToSharedRef());
+		}
+
+		Tab->Blueprint->SetRegistrationName(Tab->RegistrationName);
+		if (UEditorUtilitySubsystem* EditorUtilitySubsystem = GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr)
+		{
+			EditorUtilitySubsystem->RegisteredTabs.Add(Tab->RegistrationName, Tab->Blueprint);
+		}
+		if (BlutilityModule)
+		{
+			BlutilityModule->AddLoadedScriptUI(Tab->Blueprint);
+		}
+	}
+
+	// Output viewport tabs are set up here too, once any panel is registered.
+}
+
+bool FQuovexTabManager::LoadTabBlueprint(FQuovexTabDescriptor& Tab)
+{
+	if (Tab.Blueprint)
+	{
+		return true;
+	}
+	if (Tab.WidgetPath.IsNull())
+	{
+		return false;
+	}
+
+	UObject* Loaded = Tab.WidgetPath.TryLoad();
+	Tab.Blueprint = Cast<UEditorUtilityWidgetBlueprint>(Loaded);
+	return Tab.Blueprint != nullptr;
+}
+
+TSharedRef<SDockTab> FQuovexTabManager::SpawnEditorUITab(const FSpawnTabArgs& SpawnTabArgs, FQuovexTabDescriptor* Tab)
+{
+	TSharedRef<SDockTab> DockTab = SNew(SDockTab);
+	if (!Tab || !Tab->Blueprint)
+	{
+		return DockTab;
+	}
+
+	DockTab = Tab->Blueprint->SpawnEditorUITab(SpawnTabArgs);
+	DockTab->SetOnTabClosed(SDockTab::FOnTabClosedCallback::CreateStatic(&FQuovexTabManager::TabClosed, Tab->Blueprint));
+	return DockTab;
+}
+
+void FQuovexTabManager::TabClosed(TSharedRef<SDockTab> Tab, UEditorUtilityWidgetBlueprint* Blueprint)
+{
+	Get().NotifyTabClosed(Blueprint);
+}
+
+void FQuovexTabManager::NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint)
+{
+	if (!Blueprint)
+	{
+		return;
+	}
+
+	const FName TabName = Blueprint->GetFName();
+	// Walk a copy: a subscriber may subscribe or unsubscribe from inside its handler.
+	const TArray<TWeakObjectPtr<UObject>> Recipients = SubscriberLifetimes;
+	for (const TWeakObjectPtr<UObject>& Recipient : Recipients)
+	{
+		UObject* Subscriber = Recipient.Get();
+		if (!Subscriber || !Subscriber->IsValidLowLevel())
+		{
+			continue;
+		}
+		if (!Subscriber->GetClass()->ImplementsInterface(UQuovexTabManagerInterface::StaticClass()))
+		{
+			continue;
+		}
+		IQuovexTabManagerInterface::Execute_OnTabClosed(Subscriber, TabName);
+	}
+}
+
+bool FQuovexTabManager::OpenTab(FName TabId)
+{
+	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
+	if (!Tab || !Tab->Blueprint || GIsRunningCommandlet)
+	{
+		return false;
+	}
+	UEditorUtilitySubsystem* EditorUtilitySubsystem = GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr;
+	if (!EditorUtilitySubsystem)
+	{
+		return false;
+	}
+	return EditorUtilitySubsystem->SpawnRegisteredTabByID(Tab->RegistrationName);
+}
+
+bool FQuovexTabManager::CloseTab(FName TabId)
+{
+	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
+	if (!Tab || !Tab->Blueprint || GIsRunningCommandlet)
+	{
+		return false;
+	}
+	UEditorUtilitySubsystem* EditorUtilitySubsystem = GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr;
+	if (!EditorUtilitySubsystem)
+	{
+		return false;
+	}
+	return EditorUtilitySubsystem->CloseTabByID(Tab->RegistrationName);
+}
+
+bool FQuovexTabManager::SubscribeEvents(UObject* Object)
+{
+	if (IsSubscribed(Object))
+	{
+		return false;
+	}
+	if (!Object)
+	{
+		return false;
+	}
+	if (!Object->GetClass()->ImplementsInterface(UQuovexTabManagerInterface::StaticClass()))
+	{
+		return false;
+	}
+	Subscribers.Add(Object);
+	SubscriberLifetimes.Add(Object);
+	return true;
+}
+
+bool FQuovexTabManager::UnsubscribeEvents(UObject* Object)
+{
+	if (!IsSubscribed(Object))
+	{
+		return false;
+	}
+
+	int32 Removed = 0;
+	for (int32 Index = Subscribers.Num() - 1; Index >= 0; --Index)
+	{
+		if (Subscribers[Index] == Object)
+		{
+			Subscribers.RemoveAt(Index);
+			SubscriberLifetimes.RemoveAt(Index);
+			++Removed;
+		}
+	}
+	return Removed == 1;
+}
+
+bool FQuovexTabManager::IsSubscribed(UObject* Object) const
+{
+	for (const TObjectPtr<UObject>& Subscriber : Subscribers)
+	{
+		if (Subscriber == Object)
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+bool UQuovexTabManager::TabManagerSubscribeEvents(UObject* Delegate)
+{
+	return FQuovexTabManager::Get().SubscribeEvents(Delegate);
+}
+
+bool UQuovexTabManager::TabManagerUnsubscribeEvents(UObject* Delegate)
+{
+	return FQuovexTabManager::Get().UnsubscribeEvents(Delegate);
 }
 
 #undef LOCTEXT_NAMESPACE

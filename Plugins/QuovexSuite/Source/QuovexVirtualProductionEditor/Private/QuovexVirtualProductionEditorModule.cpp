@@ -19,6 +19,8 @@
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "QuovexCommands.h"
+#include "QuovexEditorFunctionLibrary.h"
+#include "QuovexTabManager.h"
 #include "QuovexVirtualProductionSettings.h"
 #include "QuovexVirtualProductionStyle.h"
 #include "Settings/EditorLoadingSavingSettings.h"
@@ -64,6 +66,8 @@ void FQuovexVirtualProductionEditorModule::StartupModule()
 
 	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(QuovexVirtualProductionEditor::LevelEditorModuleName);
 	LevelEditorModule.OnMapChanged().AddStatic(&QuovexVirtualProductionEditor::OnLevelEditorMapChanged);
+
+	FQuovexTabManager::Get().Setup();
 
 	DisableEditorAutoSave();
 }
@@ -240,6 +244,33 @@ bool FQuovexVirtualProductionEditorModule::GetLevelViewportCameraInfo(FVector& O
 	return EditorSubsystem->GetLevelViewportCameraInfo(OutLocation, OutRotation);
 }
 
+void FQuovexVirtualProductionEditorModule::OpenTabOrLog(FName TabId)
+{
+	if (!FQuovexTabManager::Get().OpenTab(TabId))
+	{
+		UE_LOG(LogQuovexVirtualProductionEditor, Error, TEXT("Could not open tab %s"), *TabId.ToString());
+	}
+}
+
+void FQuovexVirtualProductionEditorModule::OpenNearWideTweakGraph()
+{
+	OpenTabOrLog(FQuovexTabManager::OpenNearWideTweakGraphTab.TabId);
+}
+
+void FQuovexVirtualProductionEditorModule::OpenFocDistWiz()
+{
+	OpenTabOrLog(FQuovexTabManager::OpenFocalDistanceWizTab.TabId);
+}
+
+void FQuovexVirtualProductionEditorModule::CloseFocDistWiz()
+{
+	const FName TabId = FQuovexTabManager::OpenFocalDistanceWizTab.TabId;
+	if (!FQuovexTabManager::Get().CloseTab(TabId))
+	{
+		UE_LOG(LogQuovexVirtualProductionEditor, Error, TEXT("Could not close tab %s"), *TabId.ToString());
+	}
+}
+
 bool FQuovexVirtualProductionEditorModule::IsOutputHardwareStreaming()
 {
 	return false;
@@ -252,6 +283,11 @@ void FQuovexVirtualProductionEditorModule::ReleaseOutputHardware()
 FString FQuovexVirtualProductionEditorModule::GetOutputHardwareVersion()
 {
 	return FString();
+}
+
+UWorld* FQuovexVirtualProductionEditorModule::GetCurrentWorld()
+{
+	return UQuovexEditorFunctionLibrary::GetCurrentWorld();
 }
 
 bool FQuovexVirtualProductionEditorModule::IsPlaying()

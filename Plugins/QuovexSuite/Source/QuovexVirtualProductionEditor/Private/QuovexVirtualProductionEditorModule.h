@@ -8,6 +8,7 @@
 
 class FUICommandList;
 class UObject;
+class UWorld;
 
 DECLARE_LOG_CATEGORY_EXTERN(LogQuovexVirtualProductionEditor, Log, All);
 
@@ -47,6 +48,15 @@ public:
 	/** Location and rotation of the level viewport camera; false without an editor subsystem to ask. */
 	virtual bool GetLevelViewportCameraInfo(FVector& OutLocation, FRotator& OutRotation);
 
+	/** Opens the near/wide tweak graph panel. */
+	virtual void OpenNearWideTweakGraph();
+
+	/** Opens the focal distance wizard panel. */
+	virtual void OpenFocDistWiz();
+
+	/** Closes the focal distance wizard panel. */
+	virtual void CloseFocDistWiz();
+
 	/** Override point for builds that drive output hardware: whether an output card is streaming. */
 	virtual bool IsOutputHardwareStreaming();
 
@@ -56,12 +66,18 @@ public:
 	/** Override point for builds that drive output hardware: the card driver's version, empty without one. */
 	virtual FString GetOutputHardwareVersion();
 
+	/** The play world while Play-In-Editor runs, else the edited world. */
+	virtual UWorld* GetCurrentWorld();
+
 	/** Whether a Play-In-Editor session is running. */
 	virtual bool IsPlaying();
 
 private:
 	/** Applies the LiveLink preset named in the project settings once the asset registry knows every asset. */
 	void OnFilesLoaded();
+
+	/** Opens a panel tab; a failure is logged with the tab's identifier. */
+	static void OpenTabOrLog(FName TabId);
 
 	/** Clears the loading/saving setting that must stay off on a stage machine and writes it back. */
 	static void DisableEditorAutoSave();

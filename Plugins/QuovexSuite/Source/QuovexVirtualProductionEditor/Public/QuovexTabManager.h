@@ -3,11 +3,16 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "UObject/Object.h"
 #include "UObject/ObjectPtr.h"
 #include "UObject/SoftObjectPath.h"
+#include "UObject/WeakObjectPtr.h"
 
+#include "QuovexTabManager.generated.h"
+
+class FSpawnTabArgs;
+class SDockTab;
 class UEditorUtilityWidgetBlueprint;
-class UObject;
 
 /** One panel tab of the plugin: its identifier, label and the editor utility widget Blueprint that fills it. */
 struct QUOVEXVIRTUALPRODUCTIONEDITOR_API FQuovexTabDescriptor
@@ -69,6 +74,24 @@ public:
 	/** The registry, built on first use. */
 	static FQuovexTabManager& Get();
 
+	/** Registers a hidden tab spawner for every panel whose Blueprint loads, now or once the level editor's tab manager exists. */
+	void Setup();
+
+	/** Opens (spawns or brings forward) the panel tab TabId; false when it is unknown, unloaded or refused. */
+	bool OpenTab(FName TabId);
+
+	/** Closes the panel tab TabId; false when it is unknown, unloaded or not open. */
+	bool CloseTab(FName TabId);
+
+	/** Adds an object that implements the tab manager interface to the objects told about tab events. */
+	bool SubscribeEvents(UObject* Object);
+
+	/** Removes a subscribed object. */
+	bool UnsubscribeEvents(UObject* Object);
+
+	/** Whether the object is subscribed. */
+	bool IsSubscribed(UObject* Object) const;
+
 	/** The registry's entries in registry order. */
 	const TArray<FQuovexTabDescriptor>& GetTabs() const { return Tabs; }
 
@@ -81,9 +104,47 @@ private:
 	/** First entry whose identifier is TabName, or null. */
 	FQuovexTabDescriptor* FindTabByName(FName TabName);
 
-	/** Objects told about tab events. */
+	/** Sets up the spawner of one entry now, or whenever the level editor (re)creates its tab manager. */
+	void SetupTabSpawner(FName TabId);
+
+	/** Loads, registers and records the spawner of one entry; needs the level editor's tab manager. */
+	void RegisterTabSpawner(FName TabId);
+
+	/** Loads the entry's panel Blueprint once; false when it is missing or not an editor utility widget Blueprint. */
+	bool LoadTabBlueprint(FQuovexTabDescriptor& Tab);
+
+	/** Spawn callback of every panel spawner. */
+	static TSharedRef<SDockTab> SpawnEditorUITab(const FSpawnTabArgs& SpawnTabArgs, FQuovexTabDescriptor* Tab);
+
+	/** On-closed callback of every spawned panel tab. */
+	static void TabClosed(TSharedRef<SDockTab> Tab, UEditorUtilityWidgetBlueprint* Blueprint);
+
+	/** Tells every live subscriber that implements the interface that the panel of Blueprint closed. */
+	void NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint);
+
+	/**
+	 * Objects told about tab events, in subscription order. The manager is not a reflected object, so it cannot
+	 * keep them alive; the weak twin of each entry lets delivery skip destroyed subscribers safely.
+	 */
 	TArray<TObjectPtr<UObject>> Subscribers;
+	TArray<TWeakObjectPtr<UObject>> SubscriberLifetimes;
 
 	/** Copies of the statics, in registry order. */
 	TArray<FQuovexTabDescriptor> Tabs;
+};
+
+/** Blueprint access to the tab manager's event subscription. */
+UCLASS(BlueprintType, ClassGroup = "Quovex")
+class QUOVEXVIRTUALPRODUCTIONEDITOR_API UQuovexTabManager : public UObject
+{
+	GENERATED_BODY()
+
+public:
+	/** Subscribes an object that implements the Quovex tab manager interface to tab events. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	static bool TabManagerSubscribeEvents(UObject* Delegate);
+
+	/** Unsubscribes an object from tab events. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	static bool TabManagerUnsubscribeEvents(UObject* Delegate);
 };
