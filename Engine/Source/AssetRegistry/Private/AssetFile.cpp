@@ -1,0 +1,313 @@
+#include "AssetFile.h"
+
+#include "AssetRegistryLog.h"
+#include "StringConversion.h"
+#include "UObject/Class.h"
+#include "UObject/Object.h"
+#include "UObject/Package.h"
+#include "UObject/UnrealType.h"
+#include "UObject/UObjectGlobals.h"
+#include "UObject/UObjectHash.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+// The stand-in asset form (one JSON document per package):
+//   { "Class": "/Script/Module.Class", "Properties": { "Name": "<text form>" }, "Subobjects": [ { "Name": ..., "Class": ..., ... } ] }
+// Values are in the engine's property text form, so any reflected class can be an asset.
+
+using FJson = nlohmann::ordered_json;
+
+const TCHAR* const AssetFile::AssetExtension = TEXT(".uasset.json");
+const TCHAR* const AssetFile::MapExtension = TEXT(".umap.json");
+
+namespace
+{
+	bool ReadJson(const FString& Filename, FJson& OutJson)
+	{
+		std::ifstream Stream(AssetStrings::ToUtf8(Filename), std::ios::binary);
+		if (!Stream)
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Could not read asset file %s"), *Filename);
+			return false;
+		}
+		std::stringstream Buffer;
+		Buffer << Stream.rdbuf();
+		try
+		{
+			OutJson = FJson::parse(Buffer.str());
+		}
+		catch (const FJson::exception& Exception)
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s is malformed: %s"), *Filename, *AssetStrings::FromUtf8(Exception.what()));
+			return false;
+		}
+		if (!OutJson.is_object() || !OutJson.contains("Class") || !OutJson["Class"].is_string())
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s is malformed: it has no \"Class\" string"), *Filename);
+			return false;
+		}
+		if (OutJson.contains("Name") && (!OutJson["Name"].is_string() || OutJson["Name"].get<std::string>().empty()))
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s is malformed: its \"Name\" is not a name"), *Filename);
+			return false;
+		}
+		return true;
+	}
+
+	UClass* FindClassByPath(const FString& ClassPath)
+	{
+		return FindObject<UClass>(nullptr, *ClassPath);
+	}
+
+	/** One object of the file with its JSON, kept until its properties are imported. */
+	struct FPendingObject
+	{
+		UObject* Object;
+		const FJson* Json;
+	};
+
+	/** Creates (or finds, for default subobjects) the object and its subobjects; children come first in OutObjects. */
+	bool CreateObjects(const FJson& Json, UObject* Outer, const FString& Name, EObjectFlags Flags, const FString& Filename, TArray<FPendingObject>& OutObjects, UObject*& OutObject)
+	{
+		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
+		UClass* Class = FindClassByPath(ClassPath);
+		if (Class == nullptr)
+		{
+			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: unknown class %s for %s"), *Filename, *ClassPath, *Name);
+			return false;
+		}
+		UObject* Object = FindObject<UObject>(Outer, *Name);
+		if (Object != nullptr && !Object->IsA(Class))
+		{
+			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: %s exists already as a %s, not a %s"), *Filename, *Object->GetPathName(), *Object->GetClass()->GetName(), *ClassPath);
+			return false;
+		}
+		if (Object == nullptr)
+		{
+			Object = NewObject<UObject>(Outer, Class, FName(*Name), Flags);
+		}
+
+		if (Json.contains("Subobjects"))
+		{
+			const FJson& Subobjects = Json["Subobjects"];
+			if (!Subobjects.is_array())
+			{
+				UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: \"Subobjects\" of %s is not a list"), *Filename, *Name);
+				return false;
+			}
+			for (const FJson& Subobject : Subobjects)
+			{
+				if (!Subobject.is_object() || !Subobject.contains("Name") || !Subobject["Name"].is_string() || !Subobject.contains("Class") || !Subobject["Class"].is_string())
+				{
+					UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: a subobject of %s has no \"Name\" and \"Class\" strings"), *Filename, *Name);
+					return false;
+				}
+				UObject* Child = nullptr;
+				if (!CreateObjects(Subobject, Object, AssetStrings::FromUtf8(Subobject["Name"].get<std::string>()), RF_Public, Filename, OutObjects, Child))
+				{
+					return false;
+				}
+			}
+		}
+		OutObjects.Add(FPendingObject{Object, &Json});
+		OutObject = Object;
+		return true;
+	}
+
+	/** Imports the "Properties" of one object; a bad value is reported and the property keeps its default. */
+	void ImportProperties(const FPendingObject& Pending, const FString& Filename)
+	{
+		if (!Pending.Json->contains("Properties"))
+		{
+			return;
+		}
+		const FJson& Properties = (*Pending.Json)["Properties"];
+		UObject* Object = Pending.Object;
+		if (!Properties.is_object())
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: \"Properties\" of %s is not an object"), *Filename, *Object->GetName());
+			return;
+		}
+		for (const auto& [Key, Value] : Properties.items())
+		{
+			const FString PropertyName = AssetStrings::FromUtf8(Key);
+			FProperty* Property = FindFProperty<FProperty>(Object->GetClass(), FName(*PropertyName));
+			if (Property == nullptr)
+			{
+				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: %s has no property %s"), *Filename, *Object->GetClass()->GetName(), *PropertyName);
+				continue;
+			}
+			FString Text;
+			if (Value.is_string())
+			{
+				Text = AssetStrings::FromUtf8(Value.get<std::string>());
+			}
+			else if (Value.is_number() || Value.is_boolean())
+			{
+				Text = AssetStrings::FromUtf8(Value.dump());
+			}
+			else
+			{
+				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: %s.%s must be text in the property text form"), *Filename, *Object->GetName(), *PropertyName);
+				continue;
+			}
+			if (Property->ImportText_Direct(*Text, Property->ContainerPtrToValuePtr<void>(Object), Object, PPF_None) == nullptr)
+			{
+				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: could not import %s.%s from \"%s\""), *Filename, *Object->GetName(), *PropertyName, *Text);
+			}
+		}
+	}
+
+	/** The object, its non-default properties and its subobjects, in the asset form. */
+	FJson SerializeObject(UObject* Object)
+	{
+		UClass* Class = Object->GetClass();
+		const UObject* Defaults = Class->GetDefaultObject();
+		FJson Json = FJson::object();
+		Json["Class"] = AssetStrings::ToUtf8(Class->GetPathName());
+
+		FJson Properties = FJson::object();
+		for (TFieldIterator<FProperty> It(Class); It; ++It)
+		{
+			FProperty* Property = *It;
+			if (Property->HasAnyPropertyFlags(CPF_Transient))
+			{
+				continue;
+			}
+			checkf(Property->ArrayDim == 1, TEXT("Saving static array properties is not implemented in the stand-in (%s)"), *Property->GetName());
+			if (Defaults != nullptr && Property->Identical_InContainer(Object, Defaults))
+			{
+				continue;
+			}
+			FString Text;
+			Property->ExportTextItem_Direct(Text, Property->ContainerPtrToValuePtr<void>(Object), nullptr, Object, PPF_None);
+			Properties[AssetStrings::ToUtf8(Property->GetName())] = AssetStrings::ToUtf8(Text);
+		}
+		if (!Properties.empty())
+		{
+			Json["Properties"] = std::move(Properties);
+		}
+
+		TArray<UObject*> Children;
+		GetObjectsWithOuter(Object, Children, false);
+		FJson Subobjects = FJson::array();
+		for (UObject* Child : Children)
+		{
+			if (Child == nullptr || Child->HasAnyFlags(RF_Transient))
+			{
+				continue;
+			}
+			FJson ChildJson = FJson::object();
+			ChildJson["Name"] = AssetStrings::ToUtf8(Child->GetName());
+			for (auto& [Key, Value] : SerializeObject(Child).items())
+			{
+				ChildJson[Key] = Value;
+			}
+			Subobjects.push_back(std::move(ChildJson));
+		}
+		if (!Subobjects.empty())
+		{
+			Json["Subobjects"] = std::move(Subobjects);
+		}
+		return Json;
+	}
+}
+
+bool AssetFile::ReadAssetHeader(const FString& Filename, FString& OutClassPath, FString& InOutAssetName)
+{
+	FJson Json;
+	if (!ReadJson(Filename, Json))
+	{
+		return false;
+	}
+	OutClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
+	if (Json.contains("Name"))
+	{
+		InOutAssetName = AssetStrings::FromUtf8(Json["Name"].get<std::string>());
+	}
+	return true;
+}
+
+UPackage* AssetFile::LoadPackage(const FString& LongPackageName, const FString& Filename)
+{
+	FJson Json;
+	if (!ReadJson(Filename, Json))
+	{
+		return nullptr;
+	}
+	int32 SlashIndex = INDEX_NONE;
+	LongPackageName.FindLastChar(TEXT('/'), SlashIndex);
+	const FString AssetName = Json.contains("Name") ? AssetStrings::FromUtf8(Json["Name"].get<std::string>()) : LongPackageName.Mid(SlashIndex + 1);
+
+	UPackage* Package = CreatePackage(*LongPackageName);
+	// Objects first, then every property, so that references between objects of the file resolve.
+	TArray<FPendingObject> Objects;
+	UObject* Asset = nullptr;
+	if (!CreateObjects(Json, Package, AssetName, RF_Public | RF_Standalone, Filename, Objects, Asset))
+	{
+		return nullptr;
+	}
+	for (const FPendingObject& Pending : Objects)
+	{
+		ImportProperties(Pending, Filename);
+	}
+	for (const FPendingObject& Pending : Objects)
+	{
+		Pending.Object->PostLoad();
+	}
+	return Package;
+}
+
+bool AssetFile::SavePackage(UPackage* Package, const FString& Filename)
+{
+	TArray<UObject*> TopLevel;
+	GetObjectsWithOuter(Package, TopLevel, false);
+	UObject* Asset = nullptr;
+	for (UObject* Object : TopLevel)
+	{
+		if (Object == nullptr || Object->HasAnyFlags(RF_Transient))
+		{
+			continue;
+		}
+		checkf(Asset == nullptr, TEXT("Saving more than one top-level object per package is not implemented in the stand-in (%s)"), *Package->GetName());
+		Asset = Object;
+	}
+	if (Asset == nullptr)
+	{
+		UE_LOG(LogAssetRegistry, Error, TEXT("Could not save %s: the package holds no asset"), *Package->GetName());
+		return false;
+	}
+
+	const std::string Path = AssetStrings::ToUtf8(Filename);
+	std::error_code Error;
+	std::filesystem::create_directories(std::filesystem::path(Path).parent_path(), Error);
+	std::ofstream Stream(Path, std::ios::binary | std::ios::trunc);
+	if (!Stream)
+	{
+		UE_LOG(LogAssetRegistry, Error, TEXT("Could not write asset file %s"), *Filename);
+		return false;
+	}
+	FJson Json = SerializeObject(Asset);
+	int32 SlashIndex = INDEX_NONE;
+	Package->GetName().FindLastChar(TEXT('/'), SlashIndex);
+	if (Asset->GetName() != Package->GetName().Mid(SlashIndex + 1))
+	{
+		// The file's stem names the asset unless the file says otherwise.
+		FJson Named = FJson::object();
+		Named["Name"] = AssetStrings::ToUtf8(Asset->GetName());
+		Named.update(Json);
+		Json = std::move(Named);
+	}
+	Stream << Json.dump(1, '\t') << '\n';
+	Stream.close();
+	if (!Stream)
+	{
+		UE_LOG(LogAssetRegistry, Error, TEXT("Could not write asset file %s"), *Filename);
+		return false;
+	}
+	return true;
+}
