@@ -1,0 +1,6 @@
+#include "EditorUtilityWidget.h"
+
+bool UEditorUtilityWidget::IsEditorUtility() const
+{
+	return true;
+}

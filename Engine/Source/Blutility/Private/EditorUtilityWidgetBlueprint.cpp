@@ -1,0 +1,81 @@
+#include "EditorUtilityWidgetBlueprint.h"
+
+#include "BlutilityPrivate.h"
+#include "Editor.h"
+#include "EditorUtilityWidget.h"
+#include "Engine/World.h"
+#include "Framework/Docking/TabManager.h"
+#include "UObject/Package.h"
+#include "Widgets/Docking/SDockTab.h"
+#include "Widgets/SNullWidget.h"
+
+TSharedRef<SDockTab> UEditorUtilityWidgetBlueprint::SpawnEditorUITab(const FSpawnTabArgs& SpawnTabArgs)
+{
+	TSharedRef<SWidget> Content = CreateUtilityWidget();
+
+	FText Label = FText::FromString(GetName());
+	if (CreatedUMGWidget != nullptr && !CreatedUMGWidget->GetTabDisplayName().IsEmpty())
+	{
+		Label = CreatedUMGWidget->GetTabDisplayName();
+	}
+
+	TSharedRef<SDockTab> SpawnedTab = SNew(SDockTab)
+		.TabRole(bSpawnAsNomadTab ? ETabRole::NomadTab : ETabRole::PanelTab)
+		.Label(Label)
+		[
+			Content
+		];
+	CreatedTab = SpawnedTab;
+	return SpawnedTab;
+}
+
+TSharedRef<SWidget> UEditorUtilityWidgetBlueprint::CreateUtilityWidget()
+{
+	// A new tab gets a new widget; the previous one leaves its tab's Slate widgets behind.
+	if (CreatedUMGWidget != nullptr)
+	{
+		CreatedUMGWidget->ReleaseSlateResources(true);
+		CreatedUMGWidget = nullptr;
+	}
+
+	UClass* WidgetClass = GeneratedClass;
+	if (WidgetClass == nullptr || !WidgetClass->IsChildOf(UEditorUtilityWidget::StaticClass()))
+	{
+		UE_LOG(LogEditorUtilityBlueprint, Warning, TEXT("%s has no editor utility widget class to create (is its parent class missing?); its tab stays empty"), *GetPathName());
+		return SNullWidget::NullWidget;
+	}
+
+	// Panels live in the level being edited, as the editor's own utility widgets do.
+	UObject* Owner = GetTransientPackage();
+	if (GEditor != nullptr && GEditor->GetEditorWorldContext().World() != nullptr)
+	{
+		Owner = GEditor->GetEditorWorldContext().World();
+	}
+
+	CreatedUMGWidget = CreateWidget<UEditorUtilityWidget>(Owner, WidgetClass);
+	if (CreatedUMGWidget == nullptr)
+	{
+		return SNullWidget::NullWidget;
+	}
+	return CreatedUMGWidget->TakeWidget();
+}
+
+UEditorUtilityWidget* UEditorUtilityWidgetBlueprint::GetCreatedWidget() const
+{
+	return CreatedUMGWidget;
+}
+
+FName UEditorUtilityWidgetBlueprint::GetRegistrationName() const
+{
+	return RegistrationName;
+}
+
+void UEditorUtilityWidgetBlueprint::SetRegistrationName(FName InRegistrationName)
+{
+	RegistrationName = InRegistrationName;
+}
+
+TSharedPtr<SDockTab> UEditorUtilityWidgetBlueprint::GetCreatedTab() const
+{
+	return CreatedTab.Pin();
+}

@@ -1,0 +1,5 @@
+#include "Components/Visual.h"
+
+void UVisual::ReleaseSlateResources(bool bReleaseChildren)
+{
+}

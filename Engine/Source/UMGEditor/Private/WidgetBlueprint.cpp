@@ -1,0 +1,20 @@
+#include "WidgetBlueprint.h"
+
+#include "Blueprint/WidgetBlueprintGeneratedClass.h"
+#include "Blueprint/WidgetTree.h"
+
+UClass* UWidgetBlueprint::GetBlueprintClass() const
+{
+	return UWidgetBlueprintGeneratedClass::StaticClass();
+}
+
+void UWidgetBlueprint::PostLoad()
+{
+	Super::PostLoad();
+
+	// The class is built from the Blueprint at load; its instances copy this tree.
+	if (UWidgetBlueprintGeneratedClass* WidgetClass = Cast<UWidgetBlueprintGeneratedClass>(GeneratedClass))
+	{
+		WidgetClass->SetWidgetTreeArchetype(WidgetTree);
+	}
+}
