@@ -1,0 +1,5 @@
+#include "CoreMinimal.h"
+
+#include "Modules/ModuleManager.h"
+
+IMPLEMENT_MODULE(FDefaultModuleImpl, Slate);
