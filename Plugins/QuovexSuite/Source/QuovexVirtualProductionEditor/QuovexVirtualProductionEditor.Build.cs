@@ -27,6 +27,7 @@ public class QuovexVirtualProductionEditor : ModuleRules
 		PrivateDependencyModuleNames.AddRange(new string[]
 		{
 			"InputCore",
+			"ApplicationCore",
 			"EditorFramework",
 			"EditorScriptingUtilities",
 			"LevelEditor",
