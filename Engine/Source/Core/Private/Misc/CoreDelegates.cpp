@@ -1,0 +1,8 @@
+#include "Misc/CoreDelegates.h"
+
+FSimpleMulticastDelegate FCoreDelegates::OnPreExit;
+FSimpleMulticastDelegate FCoreDelegates::OnEnginePreExit;
+FSimpleMulticastDelegate FCoreDelegates::OnExit;
+FSimpleMulticastDelegate FCoreDelegates::OnPostEngineInit;
+FSimpleMulticastDelegate FCoreDelegates::OnFEngineLoopInitComplete;
+FSimpleMulticastDelegate FCoreDelegates::OnAllModuleLoadingPhasesComplete;
