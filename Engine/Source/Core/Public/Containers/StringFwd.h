@@ -1,0 +1,3 @@
+#pragma once
+
+#include "Containers/ContainersFwd.h"
