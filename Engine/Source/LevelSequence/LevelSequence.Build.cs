@@ -1,0 +1,10 @@
+using UnrealBuildTool;
+
+public class LevelSequence : ModuleRules
+{
+	public LevelSequence(ReadOnlyTargetRules Target) : base(Target)
+	{
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine" });
+
+	}
+}
