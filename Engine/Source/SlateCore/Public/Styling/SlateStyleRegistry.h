@@ -5,6 +5,7 @@
 #include "CoreMinimal.h"
 
 class ISlateStyle;
+struct FSlateBrush;
 
 class SLATECORE_API FSlateStyleRegistry
 {

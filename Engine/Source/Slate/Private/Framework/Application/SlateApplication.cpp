@@ -1,7 +1,10 @@
 #include "Framework/Application/SlateApplication.h"
 
+#include "Framework/Docking/TabManager.h"
+#include "GenericPlatform/GenericWindow.h"
 #include "InputCoreTypes.h"
 #include "Styling/CoreStyle.h"
+#include "Widgets/SWindow.h"
 
 namespace
 {
@@ -36,6 +39,11 @@ void FSlateApplication::Shutdown(bool bShutdownPlatform)
 	TSharedPtr<FSlateApplication>& Current = GetCurrentApplication();
 	if (Current.IsValid())
 	{
+		TArray<TSharedRef<SWindow>> WindowsToClose = Current->Windows;
+		for (const TSharedRef<SWindow>& Window : WindowsToClose)
+		{
+			Current->RequestDestroyWindow(Window);
+		}
 		Current.Reset();
 		FCoreStyle::Shutdown();
 	}
@@ -59,4 +67,53 @@ void FSlateApplication::InitializeCoreStyle()
 	{
 		FCoreStyle::ResetToDefault();
 	}
+}
+
+TSharedRef<SWindow> FSlateApplication::AddWindow(TSharedRef<SWindow> InSlateWindow, const bool bShowImmediately)
+{
+	if (!InSlateWindow->GetNativeWindow().IsValid())
+	{
+		InSlateWindow->SetNativeWindow(MakeShared<FGenericWindow>());
+	}
+	if (bShowImmediately)
+	{
+		InSlateWindow->GetNativeWindow()->Show();
+	}
+	Windows.AddUnique(InSlateWindow);
+	return InSlateWindow;
+}
+
+void FSlateApplication::RequestDestroyWindow(TSharedRef<SWindow> WindowToDestroy)
+{
+	const int32 Removed = Windows.RemoveAll([&WindowToDestroy](const TSharedRef<SWindow>& Window)
+	{
+		return &Window.Get() == &WindowToDestroy.Get();
+	});
+	if (Removed > 0)
+	{
+		WindowToDestroy->NotifyWindowBeingDestroyed();
+	}
+}
+
+TSharedPtr<SWindow> FSlateApplication::FindWidgetWindow(TSharedRef<const SWidget> InWidget) const
+{
+	// Walk up the parents; the first window found must be one of the application's.
+	TSharedPtr<const SWidget> Current = InWidget;
+	while (Current.IsValid())
+	{
+		for (const TSharedRef<SWindow>& Window : Windows)
+		{
+			if (static_cast<const SWidget*>(&Window.Get()) == Current.Get())
+			{
+				return Window;
+			}
+		}
+		Current = Current->GetParentWidget();
+	}
+	return TSharedPtr<SWindow>();
+}
+
+TSharedRef<FGlobalTabmanager> FSlateApplication::GetGlobalTabManager() const
+{
+	return FGlobalTabmanager::Get();
 }

@@ -5,6 +5,10 @@
 
 #include "CoreMinimal.h"
 
+class FGlobalTabmanager;
+class SWidget;
+class SWindow;
+
 class SLATE_API FSlateApplication
 {
 public:
@@ -22,8 +26,27 @@ public:
 	/** Registers the core style; called by Create. */
 	static void InitializeCoreStyle();
 
+	/** Adds a top-level window and gives it a native window. */
+	TSharedRef<SWindow> AddWindow(TSharedRef<SWindow> InSlateWindow, const bool bShowImmediately = true);
+
+	/** Closes a window: its closed callback runs and it leaves the application. */
+	void RequestDestroyWindow(TSharedRef<SWindow> WindowToDestroy);
+
+	const TArray<TSharedRef<SWindow>>& GetTopLevelWindows() const
+	{
+		return Windows;
+	}
+
+	/** The window a widget is in, found through its parents; null when it is in none. */
+	virtual TSharedPtr<SWindow> FindWidgetWindow(TSharedRef<const SWidget> InWidget) const;
+
+	TSharedRef<FGlobalTabmanager> GetGlobalTabManager() const;
+
 	virtual ~FSlateApplication();
 
 protected:
 	FSlateApplication();
+
+private:
+	TArray<TSharedRef<SWindow>> Windows;
 };
