@@ -217,7 +217,7 @@ const FString& AActor::GetActorLabel(bool bCreateIfNone) const
 		const int32 NameNumber = GetFName().GetNumber();
 		if (NameNumber != NAME_NO_NUMBER_INTERNAL)
 		{
-			DefaultLabel.AppendInt(NAME_INTERNAL_TO_EXTERNAL(NameNumber));
+			DefaultLabel += FString::Printf(TEXT("%d"), NAME_INTERNAL_TO_EXTERNAL(NameNumber));
 		}
 		const_cast<AActor*>(this)->ActorLabel = DefaultLabel;
 	}

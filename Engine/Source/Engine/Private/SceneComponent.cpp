@@ -1,5 +1,45 @@
 #include "Components/SceneComponent.h"
 
+namespace
+{
+	/** A rotation as the three world directions of its local axes. */
+	struct FRotationAxes
+	{
+		FVector X;
+		FVector Y;
+		FVector Z;
+	};
+
+	FRotationAxes ToAxes(const FRotator& Rotation)
+	{
+		return {Rotation.RotateVector(FVector(1.0, 0.0, 0.0)), Rotation.RotateVector(FVector(0.0, 1.0, 0.0)), Rotation.RotateVector(FVector(0.0, 0.0, 1.0))};
+	}
+
+	/** The rotator whose axes these are (yaw and pitch from the forward axis, roll from the right axis). */
+	FRotator FromAxes(const FRotationAxes& Axes)
+	{
+		const double Pitch = FMath::RadiansToDegrees(FMath::Atan2(Axes.X.Z, FMath::Sqrt(Axes.X.X * Axes.X.X + Axes.X.Y * Axes.X.Y)));
+		const double Yaw = FMath::RadiansToDegrees(FMath::Atan2(Axes.X.Y, Axes.X.X));
+		const FVector UnrolledY = FRotator(Pitch, Yaw, 0.0).RotateVector(FVector(0.0, 1.0, 0.0));
+		const double Roll = FMath::RadiansToDegrees(FMath::Atan2(FVector::DotProduct(Axes.Z, UnrolledY), FVector::DotProduct(Axes.Y, UnrolledY)));
+		return FRotator(Pitch, Yaw, Roll);
+	}
+
+	/** Parent * Child: the child's rotation expressed in the parent's frame, then the parent's. */
+	FRotator Compose(const FRotator& Parent, const FRotator& Child)
+	{
+		const FRotationAxes ChildAxes = ToAxes(Child);
+		return FromAxes({Parent.RotateVector(ChildAxes.X), Parent.RotateVector(ChildAxes.Y), Parent.RotateVector(ChildAxes.Z)});
+	}
+
+	/** Inverse(Parent) * World. */
+	FRotator Relative(const FRotator& Parent, const FRotator& World)
+	{
+		const FRotationAxes WorldAxes = ToAxes(World);
+		return FromAxes({Parent.UnrotateVector(WorldAxes.X), Parent.UnrotateVector(WorldAxes.Y), Parent.UnrotateVector(WorldAxes.Z)});
+	}
+}
+
 USceneComponent::USceneComponent()
 	: RelativeLocation(FVector::ZeroVector)
 	, RelativeRotation(FRotator::ZeroRotator)
@@ -36,7 +76,7 @@ FRotator USceneComponent::GetComponentRotation() const
 {
 	if (AttachParent)
 	{
-		return (AttachParent->GetComponentRotation().Quaternion() * RelativeRotation.Quaternion()).Rotator();
+		return Compose(AttachParent->GetComponentRotation(), RelativeRotation);
 	}
 	return RelativeRotation;
 }
@@ -67,7 +107,7 @@ void USceneComponent::SetWorldRotation(FRotator NewRotation)
 {
 	if (AttachParent)
 	{
-		RelativeRotation = (AttachParent->GetComponentRotation().Quaternion().Inverse() * NewRotation.Quaternion()).Rotator();
+		RelativeRotation = Relative(AttachParent->GetComponentRotation(), NewRotation);
 	}
 	else
 	{
