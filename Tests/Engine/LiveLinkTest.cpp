@@ -133,7 +133,7 @@ TEST(LiveLinkModuleTest, ModulePublishesItsClientWhileLoaded)
 TEST_F(LiveLinkTest, LatentApplyClearsTheClientNowAndAddsThePresetAtTheEndOfTheFrame)
 {
 	const FGuid OldSource = Client->AddSource(MakeShared<FLiveLinkHostSource>(INVTEXT("Old"), INVTEXT("old-host")));
-	Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(OldSource, TEXT("OldCam")), ULiveLinkCameraRole::StaticClass(), nullptr, true});
+	Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(OldSource, TEXT("OldCam")), ULiveLinkCameraRole::StaticClass(), true));
 	TArray<FString> AddedSubjects;
 	Client->OnLiveLinkSubjectAdded().AddLambda([&AddedSubjects](FLiveLinkSubjectKey Key) { AddedSubjects.Add(Key.SubjectName.ToString()); });
 
@@ -185,12 +185,12 @@ TEST_F(LiveLinkTest, SubjectsWithoutTheirSourceOrRoleAreRefused)
 {
 	ULiveLinkPreset* Preset = MakePreset(FGuid::NewGuid(), {TEXT("Cam:LiveLinkCameraRole:True")});
 	const FGuid Missing = FGuid::NewGuid();
-	EXPECT_FALSE(Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(Missing, TEXT("Orphan")), ULiveLinkCameraRole::StaticClass(), nullptr, true}));
+	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Missing, TEXT("Orphan")), ULiveLinkCameraRole::StaticClass(), true)));
 
 	ASSERT_TRUE(Preset->ApplyToClient());
 	const FGuid Source = Client->GetSources()[0];
-	EXPECT_FALSE(Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(Source, TEXT("NoRole")), nullptr, nullptr, true}));
-	EXPECT_FALSE(Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(Source, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), nullptr, true}));
+	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Source, TEXT("NoRole")), nullptr, true)));
+	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Source, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), true)));
 	EXPECT_EQ(SubjectNames(true), TArray<FString>{TEXT("Cam")});
 }
 
@@ -216,8 +216,8 @@ TEST_F(LiveLinkTest, EnablingASubjectDisablesItsNamesakesOfOtherSources)
 {
 	const FGuid A = Client->AddSource(MakeShared<FLiveLinkHostSource>(INVTEXT("A"), INVTEXT("a")));
 	const FGuid B = Client->AddSource(MakeShared<FLiveLinkHostSource>(INVTEXT("B"), INVTEXT("b")));
-	Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(A, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), nullptr, true});
-	Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(B, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), nullptr, true});
+	Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(A, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), true));
+	Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(B, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), true));
 
 	EXPECT_FALSE(Client->IsSubjectEnabled(FLiveLinkSubjectKey(A, TEXT("Cam")), false));
 	EXPECT_TRUE(Client->IsSubjectEnabled(FLiveLinkSubjectKey(B, TEXT("Cam")), false));
@@ -270,7 +270,7 @@ TEST_F(LiveLinkTest, FramesEvaluateThroughTheSubjectsRoleOrAParentRole)
 TEST_F(LiveLinkTest, BuildFromClientCapturesSourcesAndSubjectsForALaterApply)
 {
 	const FGuid Source = Client->AddSource(MakeShared<FLiveLinkHostSource>(INVTEXT("Tracker"), INVTEXT("host")));
-	Client->CreateSubject(FLiveLinkSubjectPreset{FLiveLinkSubjectKey(Source, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), nullptr, true});
+	Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Source, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), true));
 	ULiveLinkPreset* Preset = NewObject<ULiveLinkPreset>(GetTransientPackage());
 	Presets.Add(Preset);
 	Preset->BuildFromClient();
