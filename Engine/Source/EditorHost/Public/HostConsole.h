@@ -1,0 +1,46 @@
+// The headless editor's console commands. Command files in EditorHost/Private/Commands register
+// with FHostConsoleCommandRegistrant at static initialisation.
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Templates/Function.h"
+
+class FOutputDevice;
+
+/** Runs a command with the text after its name (trimmed); false when the input was malformed or it failed. */
+typedef TFunction<bool(const FString& Args, FOutputDevice& Ar)> FHostConsoleCommandHandler;
+
+struct FHostConsoleCommandInfo
+{
+	FString Name;
+	FString Help;
+};
+
+struct EDITORHOST_API FHostConsoleCommands
+{
+	/** Adds a command; Help is its one-line description for `help`. A second command of one name replaces the first. */
+	static void Register(const TCHAR* Name, const TCHAR* Help, FHostConsoleCommandHandler Handler);
+	static void Unregister(const TCHAR* Name);
+
+	/** Commands sorted by name. */
+	static TArray<FHostConsoleCommandInfo> GetCommands();
+
+	/** Runs the line if its first word names a command (case-insensitive); bOutFound tells whether one did. */
+	static bool Execute(const FString& Line, FOutputDevice& Ar, bool& bOutFound);
+};
+
+struct FHostConsoleCommandRegistrant
+{
+	FHostConsoleCommandRegistrant(const TCHAR* InName, const TCHAR* Help, FHostConsoleCommandHandler Handler)
+		: Name(InName)
+	{
+		FHostConsoleCommands::Register(InName, Help, MoveTemp(Handler));
+	}
+
+	~FHostConsoleCommandRegistrant()
+	{
+		FHostConsoleCommands::Unregister(*Name);
+	}
+
+	FString Name;
+};

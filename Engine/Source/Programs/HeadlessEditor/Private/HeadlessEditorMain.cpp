@@ -1,0 +1,182 @@
+// headless-editor [PROJECT] [-game] [-culture=C] [-ExecCmds="a; b"] [-run=NAME]
+// Boots the stand-in editor on a project, runs the given commands, then reads commands from
+// standard input until its end or quit, and shuts down in the engine's order.
+
+#include "CoreMinimal.h"
+#include "DesktopPlatformHost.h"
+#include "EditorHost.h"
+#include "HostLogCapture.h"
+#include "Misc/OutputDeviceRedirector.h"
+#include "Misc/Paths.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+namespace
+{
+	/** Prints log lines and command output to standard output as the engine's console does. */
+	class FStdOutDevice : public FOutputDevice
+	{
+	public:
+		void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName& Category) override
+		{
+			const FString Line = FormatHostLogLine(V, Verbosity, Category);
+			std::fputs(TCHAR_TO_UTF8(*Line), stdout);
+			std::fputc('\n', stdout);
+			std::fflush(stdout);
+		}
+	};
+
+	struct FArguments
+	{
+		FEditorHostOptions Options;
+		FString ExecCmds;
+		bool bValid = true;
+	};
+
+	FString DefaultProjectFile()
+	{
+		// The build records where this checkout's Engine folder is; the demo project sits beside it.
+		const FString EngineDir = FPaths::ConvertRelativePathToFull(FString(UTF8_TO_TCHAR(UE_STANDALONE_ENGINE_ROOT)));
+		return FPaths::Combine(FPaths::GetPath(EngineDir), TEXT("Samples/DemoStage/DemoStage.uproject"));
+	}
+
+	bool TakeValue(const FString& Arg, const TCHAR* Prefix, FString& OutValue)
+	{
+		if (!Arg.StartsWith(Prefix, ESearchCase::IgnoreCase))
+		{
+			return false;
+		}
+		OutValue = Arg.Mid(FCString::Strlen(Prefix));
+		if (OutValue.Len() >= 2 && OutValue.StartsWith(TEXT("\"")) && OutValue.EndsWith(TEXT("\"")))
+		{
+			OutValue = OutValue.Mid(1, OutValue.Len() - 2);
+		}
+		return true;
+	}
+
+	FArguments ParseArguments(int Argc, char** Argv, FOutputDevice& Out)
+	{
+		FArguments Result;
+		FString CommandLine;
+		for (int Index = 1; Index < Argc; ++Index)
+		{
+			const FString Arg(UTF8_TO_TCHAR(Argv[Index]));
+			CommandLine += (CommandLine.IsEmpty() ? TEXT("") : TEXT(" ")) + (Arg.Contains(TEXT(" ")) ? TEXT("\"") + Arg + TEXT("\"") : Arg);
+			FString Value;
+			if (Arg.Equals(TEXT("-game"), ESearchCase::IgnoreCase))
+			{
+				Result.Options.bRunningGame = true;
+			}
+			else if (TakeValue(Arg, TEXT("-culture="), Value))
+			{
+				Result.Options.Culture = Value;
+			}
+			else if (TakeValue(Arg, TEXT("-ExecCmds="), Value))
+			{
+				Result.ExecCmds = Value;
+			}
+			else if (TakeValue(Arg, TEXT("-run="), Value))
+			{
+				Result.Options.Commandlet = Value;
+			}
+			else if (TakeValue(Arg, TEXT("-userdir="), Value))
+			{
+				Result.Options.UserDir = Value;
+			}
+			else if (!Arg.StartsWith(TEXT("-")))
+			{
+				if (!Result.Options.ProjectFile.IsEmpty())
+				{
+					Out.Log(FString::Printf(TEXT("Only one project can be opened; '%s' is extra"), *Arg));
+					Result.bValid = false;
+				}
+				Result.Options.ProjectFile = Arg;
+			}
+			// Other switches are the engine's (e.g. -LogCmds=); they stay on the command line.
+		}
+		if (Result.Options.ProjectFile.IsEmpty())
+		{
+			Result.Options.ProjectFile = DefaultProjectFile();
+		}
+		Result.Options.CommandLine = CommandLine;
+		return Result;
+	}
+
+	/** One line of standard input; false at its end. */
+	bool ReadLine(FString& OutLine)
+	{
+		std::string Line;
+		if (!std::getline(std::cin, Line))
+		{
+			return false;
+		}
+		if (!Line.empty() && Line.back() == '\r')
+		{
+			Line.pop_back();
+		}
+		OutLine = FString(UTF8_TO_TCHAR(Line.c_str()));
+		return true;
+	}
+}
+
+int main(int Argc, char** Argv)
+{
+	FStdOutDevice StdOut;
+	GLog->AddOutputDevice(&StdOut);
+	const bool bInteractive = isatty(STDIN_FILENO);
+
+	FArguments Arguments = ParseArguments(Argc, Argv, StdOut);
+	if (!Arguments.bValid)
+	{
+		GLog->RemoveOutputDevice(&StdOut);
+		return 2;
+	}
+
+	// File and folder dialogues ask on the console: the next input line is the answer.
+	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request)
+	{
+		StdOut.Log(FString::Printf(TEXT("Dialog: %s (answer with a path; empty cancels)"), *Request.Describe()));
+		if (bInteractive)
+		{
+			std::fputs("? ", stdout);
+			std::fflush(stdout);
+		}
+		FString Answer;
+		return ReadLine(Answer) ? Answer.TrimStartAndEnd() : FString();
+	});
+
+	if (!FEditorHost::Boot(Arguments.Options))
+	{
+		UE::DesktopPlatformHost::Reset();
+		GLog->RemoveOutputDevice(&StdOut);
+		return 1;
+	}
+
+	if (!Arguments.ExecCmds.IsEmpty())
+	{
+		FEditorHost::ExecSequence(Arguments.ExecCmds, StdOut);
+	}
+	while (!FEditorHost::IsQuitRequested())
+	{
+		if (bInteractive)
+		{
+			std::fputs("> ", stdout);
+			std::fflush(stdout);
+		}
+		FString Line;
+		if (!ReadLine(Line))
+		{
+			break;
+		}
+		FEditorHost::Exec(Line, StdOut);
+	}
+
+	const bool bFailed = FEditorHost::HasCommandFailed();
+	FEditorHost::Shutdown();
+	UE::DesktopPlatformHost::Reset();
+	GLog->RemoveOutputDevice(&StdOut);
+	return bFailed ? 1 : 0;
+}
