@@ -1,0 +1,209 @@
+// The world as the operator sees it: list actors, spawn and delete them, open a map, start and stop play.
+
+#include "CoreMinimal.h"
+#include "Editor.h"
+#include "Engine/Engine.h"
+#include "Engine/GameEngine.h"
+#include "Engine/World.h"
+#include "EngineUtils.h"
+#include "FileHelpers.h"
+#include "GameFramework/Actor.h"
+#include "HostConsole.h"
+#include "LiveLinkComponentController.h"
+#include "Misc/OutputDevice.h"
+#include "UObject/UObjectGlobals.h"
+
+namespace
+{
+	/** The world the operator works in: the play world during play-in-editor, else the edited (or game) world. */
+	UWorld* GetCurrentWorld()
+	{
+		if (GEditor)
+		{
+			return GEditor->PlayWorld ? GEditor->PlayWorld.Get() : GEditor->GetEditorWorldContext().World();
+		}
+		if (UGameEngine* GameEngine = Cast<UGameEngine>(GEngine))
+		{
+			return GameEngine->GetGameWorld();
+		}
+		return nullptr;
+	}
+
+	FString DescribeActor(AActor* Actor)
+	{
+		TArray<FString> TagNames;
+		for (const FName& Tag : Actor->Tags)
+		{
+			TagNames.Add(Tag.ToString());
+		}
+		FString Line = FString::Printf(TEXT("  %s [%s] tags: %s"), *Actor->GetActorLabel(), *Actor->GetClass()->GetName(), TagNames.Num() > 0 ? *FString::Join(TagNames, TEXT(", ")) : TEXT("(none)"));
+		if (const ULiveLinkComponentController* Controller = Actor->GetComponentByClass<ULiveLinkComponentController>())
+		{
+			Line += FString::Printf(TEXT(" subject: %s"), *Controller->GetSubjectRepresentation().Subject.ToString());
+		}
+		return Line;
+	}
+
+	/** An actor of the current world by label (case-insensitive) or object name. */
+	AActor* FindActor(UWorld* World, const FString& LabelOrName)
+	{
+		for (FActorIterator It(World); It; ++It)
+		{
+			if (It->GetActorLabel(false).Equals(LabelOrName, ESearchCase::IgnoreCase) || It->GetName().Equals(LabelOrName, ESearchCase::IgnoreCase))
+			{
+				return *It;
+			}
+		}
+		return nullptr;
+	}
+
+	bool RunActors(const FString& Args, FOutputDevice& Ar)
+	{
+		if (!Args.IsEmpty())
+		{
+			Ar.Log(TEXT("Usage: actors"));
+			return false;
+		}
+		UWorld* World = GetCurrentWorld();
+		if (World == nullptr)
+		{
+			Ar.Log(TEXT("There is no world."));
+			return true;
+		}
+		TArray<AActor*> Actors;
+		for (FActorIterator It(World); It; ++It)
+		{
+			Actors.Add(*It);
+		}
+		Ar.Log(FString::Printf(TEXT("World %s (%s), %d actors:"), *World->GetOutermost()->GetName(), World->IsPlayInEditor() ? TEXT("play in editor") : (World->IsGameWorld() ? TEXT("game") : TEXT("editor")), Actors.Num()));
+		for (AActor* Actor : Actors)
+		{
+			Ar.Log(DescribeActor(Actor));
+		}
+		return true;
+	}
+
+	bool RunSpawn(const FString& Args, FOutputDevice& Ar)
+	{
+		TArray<FString> Words;
+		Args.ParseIntoArrayWS(Words);
+		if (Words.Num() < 1 || Words.Num() > 3)
+		{
+			Ar.Log(TEXT("Usage: spawn <ClassPath> [Label] [Tag,Tag...]"));
+			return false;
+		}
+		UWorld* World = GetCurrentWorld();
+		UClass* Class = LoadObject<UClass>(nullptr, *Words[0]);
+		if (World == nullptr || Class == nullptr || !Class->IsChildOf(AActor::StaticClass()))
+		{
+			Ar.Log(FString::Printf(TEXT("Cannot spawn %s: %s"), *Words[0], World ? TEXT("not an actor class") : TEXT("there is no world")));
+			return false;
+		}
+		AActor* Actor = World->SpawnActor<AActor>(Class);
+		if (Actor == nullptr)
+		{
+			Ar.Log(FString::Printf(TEXT("Cannot spawn %s."), *Words[0]));
+			return false;
+		}
+		if (Words.Num() > 1)
+		{
+			Actor->SetActorLabel(Words[1]);
+		}
+		if (Words.Num() > 2)
+		{
+			TArray<FString> TagNames;
+			Words[2].ParseIntoArray(TagNames, TEXT(","), true);
+			for (const FString& Tag : TagNames)
+			{
+				Actor->Tags.Add(FName(*Tag));
+			}
+		}
+		Ar.Log(FString::Printf(TEXT("Spawned %s"), *DescribeActor(Actor).TrimStart()));
+		return true;
+	}
+
+	bool RunDelete(const FString& Args, FOutputDevice& Ar)
+	{
+		if (Args.IsEmpty())
+		{
+			Ar.Log(TEXT("Usage: delete <Label or Name>"));
+			return false;
+		}
+		UWorld* World = GetCurrentWorld();
+		AActor* Actor = World ? FindActor(World, Args) : nullptr;
+		if (Actor == nullptr)
+		{
+			Ar.Log(FString::Printf(TEXT("No actor %s in the current world."), *Args));
+			return false;
+		}
+		const FString Label = Actor->GetActorLabel();
+		Actor->Destroy();
+		Ar.Log(FString::Printf(TEXT("Deleted %s"), *Label));
+		return true;
+	}
+
+	bool RunMap(const FString& Args, FOutputDevice& Ar)
+	{
+		if (Args.IsEmpty())
+		{
+			Ar.Log(TEXT("Usage: map <MapPackage>"));
+			return false;
+		}
+		if (GEditor == nullptr)
+		{
+			Ar.Log(TEXT("Maps are opened in the editor only."));
+			return false;
+		}
+		if (!FEditorFileUtils::LoadMap(Args))
+		{
+			Ar.Log(FString::Printf(TEXT("Could not open map %s"), *Args));
+			return false;
+		}
+		Ar.Log(FString::Printf(TEXT("Opened map %s"), *Args));
+		return true;
+	}
+
+	bool RunPie(const FString& Args, FOutputDevice& Ar)
+	{
+		const bool bStart = Args.Equals(TEXT("start"), ESearchCase::IgnoreCase);
+		const bool bStop = Args.Equals(TEXT("stop"), ESearchCase::IgnoreCase);
+		if (!bStart && !bStop)
+		{
+			Ar.Log(TEXT("Usage: pie start | pie stop"));
+			return false;
+		}
+		if (GEditor == nullptr)
+		{
+			Ar.Log(TEXT("Play in editor needs the editor."));
+			return false;
+		}
+		// As the toolbar's buttons: the request is served on the next engine frame, which the console runs now.
+		if (bStart)
+		{
+			if (GEditor->PlayWorld)
+			{
+				Ar.Log(TEXT("A play session is already running."));
+				return true;
+			}
+			GEditor->RequestPlaySession(FRequestPlaySessionParams());
+			GEngine->Tick(0.0f, false);
+			Ar.Log(GEditor->PlayWorld ? TEXT("Play in editor started.") : TEXT("Play in editor did not start."));
+			return true;
+		}
+		if (GEditor->PlayWorld == nullptr)
+		{
+			Ar.Log(TEXT("No play session is running."));
+			return true;
+		}
+		GEditor->RequestEndPlayMap();
+		GEngine->Tick(0.0f, false);
+		Ar.Log(TEXT("Play in editor stopped."));
+		return true;
+	}
+
+	FHostConsoleCommandRegistrant ActorsCommand(TEXT("actors"), TEXT("lists the current world's actors: label, class, tags, LiveLink subject"), &RunActors);
+	FHostConsoleCommandRegistrant SpawnCommand(TEXT("spawn"), TEXT("spawn <ClassPath> [Label] [Tag,Tag...]: spawns an actor in the current world"), &RunSpawn);
+	FHostConsoleCommandRegistrant DeleteCommand(TEXT("delete"), TEXT("delete <Label or Name>: deletes an actor of the current world"), &RunDelete);
+	FHostConsoleCommandRegistrant MapCommand(TEXT("map"), TEXT("map <MapPackage>: opens a map in the editor"), &RunMap);
+	FHostConsoleCommandRegistrant PieCommand(TEXT("pie"), TEXT("pie start | pie stop: starts or ends play in editor as the toolbar's Play and Stop do"), &RunPie);
+}
