@@ -1,0 +1,41 @@
+#include "Engine/Blueprint.h"
+
+#include "Engine/BlueprintGeneratedClass.h"
+#include "UObject/Package.h"
+#include "UObject/RuntimeClassBuilder.h"
+
+DEFINE_LOG_CATEGORY_STATIC(LogBlueprint, Log, All);
+
+UClass* UBlueprint::GetBlueprintClass() const
+{
+	return UBlueprintGeneratedClass::StaticClass();
+}
+
+void UBlueprint::PostLoad()
+{
+	Super::PostLoad();
+	if (GeneratedClass != nullptr)
+	{
+		return;
+	}
+	if (ParentClass == nullptr)
+	{
+		UE_LOG(LogBlueprint, Warning, TEXT("Blueprint %s has no parent class; it has no generated class"), *GetPathName());
+		return;
+	}
+
+	UE::ObjectHost::FRuntimeClassBuilder Builder(*(GetName() + TEXT("_C")), ParentClass, GetOutermost());
+	Builder.SetClassOfClass(GetBlueprintClass());
+	for (const FBPInterfaceDescription& Description : ImplementedInterfaces)
+	{
+		if (Description.Interface)
+		{
+			Builder.AddInterface(Description.Interface);
+		}
+	}
+	GeneratedClass = Builder.Build();
+	if (UBlueprintGeneratedClass* Generated = Cast<UBlueprintGeneratedClass>(GeneratedClass))
+	{
+		Generated->GeneratedBy = this;
+	}
+}
