@@ -5,6 +5,8 @@
 #include "Camera/CameraActor.h"
 #include "Camera/CameraComponent.h"
 #include "Components/SceneComponent.h"
+#include "Engine/Blueprint.h"
+#include "Engine/BlueprintGeneratedClass.h"
 #include "GameFramework/Actor.h"
 #include "HAL/IConsoleManager.h"
 #include "Kismet/GameplayStatics.h"
@@ -216,4 +218,33 @@ TEST(ActorTransforms, AttachedComponentsFollowTheirParent)
 
 	Lens->SetWorldRotation(FRotator(0.0, 45.0, 0.0));
 	EXPECT_NEAR(Lens->GetRelativeRotation().Yaw, -45.0, 1e-6);
+}
+
+TEST(BlueprintAssets, LoadingMakesAGeneratedClassFromTheParent)
+{
+	FScopedTestEngine Engine;
+	Engine.WriteProjectFile("Content/Blueprints/BP_Camera.uasset.json", R"({ "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.CameraActor" } })");
+	Engine.WriteProjectFile("Content/Blueprints/BP_Orphan.uasset.json", R"({ "Class": "/Script/Engine.Blueprint" })");
+
+	UBlueprint* Blueprint = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Camera.BP_Camera"));
+	ASSERT_NE(Blueprint, nullptr);
+	UClass* Generated = Blueprint->GeneratedClass;
+	ASSERT_NE(Generated, nullptr);
+	EXPECT_EQ(Generated->GetName(), FString(TEXT("BP_Camera_C")));
+	EXPECT_TRUE(Generated->IsChildOf(ACameraActor::StaticClass()));
+	EXPECT_EQ(Generated->GetClass(), UBlueprintGeneratedClass::StaticClass());
+	EXPECT_EQ(CastChecked<UBlueprintGeneratedClass>(Generated)->GetGeneratedBy(), Blueprint);
+
+	// Instances are cameras, labelled after the Blueprint.
+	AActor* Spawned = Engine.GetWorld()->SpawnActor<AActor>(Generated);
+	ASSERT_NE(Spawned, nullptr);
+	EXPECT_NE(Cast<ACameraActor>(Spawned), nullptr);
+	EXPECT_TRUE(Spawned->GetActorLabel().StartsWith(TEXT("BP_Camera")));
+	EXPECT_FALSE(Spawned->GetActorLabel().Contains(TEXT("_C")));
+
+	FTestLogCapture Log;
+	UBlueprint* Orphan = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Orphan.BP_Orphan"));
+	ASSERT_NE(Orphan, nullptr);
+	EXPECT_EQ(Orphan->GeneratedClass, nullptr);
+	EXPECT_EQ(Log.Count(TEXT("BP_Orphan has no parent class"), ELogVerbosity::Warning), 1);
 }
