@@ -47,17 +47,20 @@ TEST(EditorSubsystems, GameEnginesHaveNoEditorWorldOrSubsystems)
 TEST(LevelViewports, CameraInfoComesFromTheFirstPerspectiveViewport)
 {
 	FScopedTestEngine Engine;
+	ASSERT_TRUE(Engine.IsBooted());
 	UUnrealEditorSubsystem* Subsystem = GEditor->GetEditorSubsystem<UUnrealEditorSubsystem>();
+	// The level editor brings up one perspective viewport.
+	ASSERT_EQ(GEditor->GetLevelViewportClients().Num(), 1);
+	FLevelEditorViewportClient* Main = GEditor->GetLevelViewportClients()[0];
+	ASSERT_TRUE(Main->IsPerspective());
+
+	Main->SetViewportType(LVT_OrthoXY);
+	Main->SetViewLocation(FVector(9.0, 9.0, 9.0));
 	FVector Location(1.0, 1.0, 1.0);
 	FRotator Rotation(1.0, 1.0, 1.0);
 	EXPECT_FALSE(Subsystem->GetLevelViewportCameraInfo(Location, Rotation));
 	EXPECT_EQ(Location, FVector::ZeroVector);
 	EXPECT_EQ(Rotation, FRotator::ZeroRotator);
-
-	FLevelEditorViewportClient Top(nullptr);
-	Top.SetViewportType(LVT_OrthoXY);
-	Top.SetViewLocation(FVector(9.0, 9.0, 9.0));
-	EXPECT_FALSE(Subsystem->GetLevelViewportCameraInfo(Location, Rotation));
 
 	{
 		FLevelEditorViewportClient Perspective(nullptr);
@@ -80,6 +83,7 @@ TEST(LevelViewports, CameraInfoComesFromTheFirstPerspectiveViewport)
 	}
 	// A destroyed viewport client leaves the editor's list.
 	EXPECT_EQ(GEditor->GetLevelViewportClients().Num(), 1);
+	Main->SetViewportType(LVT_Perspective);
 }
 
 TEST(LevelViewports, TheCinematicLockOverridesThePilotLock)
@@ -158,20 +162,19 @@ namespace
 })";
 }
 
-TEST(EditorMaps, OpeningAMapReplacesTheEditedWorldAndAnnouncesIt)
+TEST(EditorMaps, TheStartupMapOpensAtBootAndLaterMapsReplaceIt)
 {
-	FScopedTestEngine Engine;
-	Engine.WriteProjectFile("Content/Maps/Stage.umap.json", StageMap);
-	UWorld* Untitled = Engine.GetWorld();
-	TWeakObjectPtr<UWorld> WeakUntitled(Untitled);
 	TArray<FString> Opened;
 	FDelegateHandle Handle = FEditorDelegates::OnMapOpened.AddLambda([&Opened](const FString& Filename, bool bAsTemplate) { Opened.Add(Filename); });
+	FScopedTestEngine Engine(false, "[/Script/EngineSettings.GameMapsSettings]\nEditorStartupMap=/Game/Maps/Stage.Stage\n", [](FScopedTestEngine& Project)
+	{
+		Project.WriteProjectFile("Content/Maps/Stage.umap.json", StageMap);
+		Project.WriteProjectFile("Content/Maps/Empty.umap.json", R"({ "Class": "/Script/Engine.World" })");
+	});
+	ASSERT_TRUE(Engine.IsBooted());
 
-	ASSERT_TRUE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Stage")));
 	EXPECT_EQ(Opened, (TArray<FString>{TEXT("/Game/Maps/Stage")}));
 	UWorld* Stage = Engine.GetWorld();
-	ASSERT_NE(Stage, Untitled);
-	EXPECT_FALSE(WeakUntitled.IsValid());
 	EXPECT_EQ(Stage->WorldType, EWorldType::Editor);
 	EXPECT_EQ(Stage->GetMapName(), FString(TEXT("Stage")));
 	EXPECT_EQ(GEditor->GetEditorSubsystem<UUnrealEditorSubsystem>()->GetEditorWorld(), Stage);
@@ -185,11 +188,22 @@ TEST(EditorMaps, OpeningAMapReplacesTheEditedWorldAndAnnouncesIt)
 	EXPECT_EQ(Cameras[1]->GetWorld(), Stage);
 
 	// A map that cannot be loaded leaves the edited world alone and announces nothing.
-	FTestLogCapture Log;
-	EXPECT_FALSE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Missing")));
-	EXPECT_EQ(Engine.GetWorld(), Stage);
-	EXPECT_EQ(Opened.Num(), 1);
-	EXPECT_EQ(Log.Count(TEXT("/Game/Maps/Missing"), ELogVerbosity::Warning), 1);
+	{
+		FTestLogCapture Log;
+		EXPECT_FALSE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Missing")));
+		EXPECT_EQ(Engine.GetWorld(), Stage);
+		EXPECT_EQ(Opened.Num(), 1);
+		EXPECT_EQ(Log.Count(TEXT("/Game/Maps/Missing"), ELogVerbosity::Warning), 1);
+	}
+
+	// Opening another map tears the previous world down.
+	TWeakObjectPtr<AActor> WeakCamera(Cameras[0]);
+	ASSERT_TRUE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Empty")));
+	EXPECT_EQ(Opened.Num(), 2);
+	EXPECT_NE(Engine.GetWorld(), Stage);
+	EXPECT_FALSE(WeakCamera.IsValid());
+	UGameplayStatics::GetAllActorsWithTag(Engine.GetWorld(), FName(TEXT("Camera")), Cameras);
+	EXPECT_EQ(Cameras.Num(), 0);
 	FEditorDelegates::OnMapOpened.Remove(Handle);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AssetRegistryHost.h"
+#include "EditorHost.h"
 #include "CoreGlobals.h"
 #include "CoreMinimal.h"
 #include "Editor.h"
@@ -10,10 +11,12 @@
 #include "Engine/GameEngine.h"
 #include "Engine/World.h"
 #include "Misc/ConfigCacheIni.h"
-#include "Misc/CoreHost.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "UnrealEdGlobals.h"
+#include "Templates/Function.h"
 #include "UObject/Package.h"
+
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
@@ -59,85 +62,55 @@ public:
 };
 
 /**
- * A temporary project folder (content mounted at /Game/, config and user folders of its own) with an
- * editor engine (or a game engine) created and initialised; everything is torn down in the engine's order.
+ * A temporary project (content mounted at /Game/, config and user folders of its own) booted through the
+ * host as the editor (or as a game); the host shuts it down in the engine's order and removes the folder.
  */
 class FScopedTestEngine
 {
 public:
-	explicit FScopedTestEngine(bool bRunningGame = false, const std::string& DefaultEngineIni = std::string())
+	explicit FScopedTestEngine(bool bRunningGame = false, const std::string& DefaultEngineIni = std::string(), TFunction<void(FScopedTestEngine&)> BeforeBoot = nullptr)
 	{
 		static std::atomic<int32> Counter{0};
 		Root = std::filesystem::temp_directory_path() / ("QuovexEngineTest-" + std::to_string(::getpid()) + "-" + std::to_string(Counter++));
 		std::filesystem::create_directories(Root / "Config");
 		std::filesystem::create_directories(Root / "Content");
 		std::filesystem::create_directories(Root / "User");
-		std::ofstream(Root / "Test.uproject") << "{ \"FileVersion\": 3 }\n";
+		WriteProjectFile("Test.uproject", "{ \"FileVersion\": 3 }\n");
 		if (!DefaultEngineIni.empty())
 		{
-			std::ofstream(Root / "Config" / "DefaultEngine.ini") << DefaultEngineIni;
+			WriteProjectFile("Config/DefaultEngine.ini", DefaultEngineIni);
 		}
-
-		FCoreHost::Reset();
-		FCoreHost::SetRunningGame(bRunningGame);
-		FCoreHost::SetProjectFilePath(ToFString(Root / "Test.uproject"));
-		FCoreHost::SetEngineUserDir(ToFString(Root / "User") + TEXT("/"));
-		FConfigCacheIni::InitializeConfigSystem();
-
-		UE::AssetRegistryHost::Reset();
-		UE::AssetRegistryHost::MountContent(TEXT("/Game/"), GetContentDir());
-		UE::AssetRegistryHost::StartAssetScan();
-		UE::AssetRegistryHost::CompleteAssetScan();
-
-		GIsEditor = !bRunningGame;
-		if (bRunningGame)
+		if (BeforeBoot)
 		{
-			GEngine = NewObject<UGameEngine>(GetTransientPackage());
+			BeforeBoot(*this);
 		}
-		else
-		{
-			UUnrealEdEngine* EditorEngine = NewObject<UUnrealEdEngine>(GetTransientPackage());
-			GEngine = EditorEngine;
-			GEditor = EditorEngine;
-			GUnrealEd = EditorEngine;
-		}
-		GEngine->AddToRoot();
-		GEngine->Init(nullptr);
+
+		FEditorHostOptions Options;
+		Options.ProjectFile = ToFString(Root / "Test.uproject");
+		Options.UserDir = ToFString(Root / "User") + TEXT("/");
+		Options.bRunningGame = bRunningGame;
+		bBooted = FEditorHost::Boot(Options);
 	}
 
 	~FScopedTestEngine()
 	{
-		PreExit();
-		TArray<UWorld*> Worlds;
-		for (const FWorldContext& Context : GEngine->GetWorldContexts())
+		if (bBooted)
 		{
-			Worlds.Add(Context.World());
+			FEditorHost::Shutdown();
 		}
-		for (UWorld* World : Worlds)
-		{
-			World->DestroyWorld(true);
-		}
-		GEngine->RemoveFromRoot();
-		GEngine->MarkAsGarbage();
-		GEngine = nullptr;
-		GEditor = nullptr;
-		GUnrealEd = nullptr;
-		GIsEditor = false;
-		GIsPlayInEditorWorld = false;
-		UE::AssetRegistryHost::Reset();
-		FCoreHost::Reset();
 		std::error_code Ignored;
 		std::filesystem::remove_all(Root, Ignored);
 	}
 
-	/** Runs the engine's pre-exit step once (subsystems deinitialise). */
+	bool IsBooted() const
+	{
+		return bBooted;
+	}
+
+	/** Runs the engine's pre-exit step ahead of shut-down (subsystems deinitialise); shut-down's own call then finds nothing left. */
 	void PreExit()
 	{
-		if (!bPreExited)
-		{
-			bPreExited = true;
-			GEngine->PreExit();
-		}
+		GEngine->PreExit();
 	}
 
 	/** The world being edited (or the game world). */
@@ -148,11 +121,6 @@ public:
 			return GEditor->GetEditorWorldContext().World();
 		}
 		return CastChecked<UGameEngine>(GEngine)->GetGameWorld();
-	}
-
-	FString GetContentDir() const
-	{
-		return ToFString(Root / "Content") + TEXT("/");
 	}
 
 	/** Writes a file under the project folder (creating folders). */
@@ -170,5 +138,5 @@ public:
 
 private:
 	std::filesystem::path Root;
-	bool bPreExited = false;
+	bool bBooted = false;
 };

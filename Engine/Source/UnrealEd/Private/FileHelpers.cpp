@@ -4,7 +4,6 @@
 #include "Engine/World.h"
 #include "Misc/PackageName.h"
 #include "UObject/Package.h"
-#include "UObject/SavePackage.h"
 #include "UObject/UObjectGlobals.h"
 
 DEFINE_LOG_CATEGORY_STATIC(LogFileHelpers, Log, All);
@@ -100,7 +99,7 @@ bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& Package
 
 		FSavePackageArgs SaveArgs;
 		SaveArgs.TopLevelFlags = RF_Public | RF_Standalone;
-		if (UPackage::SavePackage(Package, Asset, *Filename, SaveArgs))
+		if (UPackage::Save(Package, Asset, *Filename, SaveArgs).IsSuccessful())
 		{
 			Package->SetDirtyFlag(false);
 		}
