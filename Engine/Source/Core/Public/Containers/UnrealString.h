@@ -227,6 +227,8 @@ public:
 	const TCHAR* end() const { return Data.data() + Data.size(); }
 
 private:
+	int32 ClampSearchStart(int32 Position) const;
+
 	std::u16string Data;
 };
 

@@ -6,6 +6,7 @@
 #include "Containers/Array.h"
 #include "Containers/Map.h"
 #include "Containers/UnrealString.h"
+#include "Internationalization/LocKeyFuncs.h"
 #include "Misc/Optional.h"
 #include "UObject/NameTypes.h"
 #include <memory>
@@ -14,7 +15,7 @@ class FTextHistory;
 class FFormatArgumentValue;
 class FTextFormat;
 
-typedef TMap<FString, FFormatArgumentValue> FFormatNamedArguments;
+typedef TMap<FString, FFormatArgumentValue, FDefaultSetAllocator, FLocKeyMapFuncs<FFormatArgumentValue>> FFormatNamedArguments;
 typedef TArray<FFormatArgumentValue> FFormatOrderedArguments;
 
 namespace ETextComparisonLevel

@@ -40,7 +40,7 @@ private:
 	FTextLocalizationManager() = default;
 	void DirtyTextRevision();
 
-	TMap<FString, FTextLocalizationResource::FEntry> LiveTable;
+	TMap<FString, FTextLocalizationResource::FEntry, FDefaultSetAllocator, FLocKeyMapFuncs<FTextLocalizationResource::FEntry>> LiveTable;
 	TMap<FString, FTextLocalizationResource> CultureResources;
 	uint16 TextRevisionCounter = 1;
 };

@@ -4,6 +4,7 @@
 #include "CoreTypes.h"
 #include "Containers/Map.h"
 #include "Containers/UnrealString.h"
+#include "Internationalization/LocKeyFuncs.h"
 
 /** A case-sensitive text identifier (namespace or key). */
 class CORE_API FTextKey
@@ -45,7 +46,7 @@ public:
 	bool IsEmpty() const { return Entries.Num() == 0; }
 
 	/** Entries keyed by "namespace" + '\x1f' + "key". */
-	TMap<FString, FEntry> Entries;
+	TMap<FString, FEntry, FDefaultSetAllocator, FLocKeyMapFuncs<FEntry>> Entries;
 
 	static FString MakeId(const FTextKey& InNamespace, const FTextKey& InKey);
 };
