@@ -1,6 +1,7 @@
 #include "AssetToolsModule.h"
 
 #include "AssetToolsImpl.h"
+#include "UObject/Package.h"
 
 void FAssetToolsModule::StartupModule()
 {

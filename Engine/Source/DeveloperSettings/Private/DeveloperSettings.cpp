@@ -1,6 +1,7 @@
 #include "Engine/DeveloperSettings.h"
 
 #include "Modules/ModuleManager.h"
+#include "UObject/Class.h"
 
 UDeveloperSettings::UDeveloperSettings()
 	: ContainerName(NAME_None)

@@ -4,6 +4,7 @@
 #include "Components/SceneComponent.h"
 #include "Engine/Level.h"
 #include "Engine/World.h"
+#include "UObject/Package.h"
 
 DEFINE_LOG_CATEGORY_STATIC(LogActor, Log, All);
 
@@ -234,7 +235,7 @@ void AActor::SetActorLabel(const FString& NewActorLabel, bool bMarkDirty)
 	ActorLabel = Trimmed;
 	if (bMarkDirty)
 	{
-		MarkPackageDirty();
+		GetOutermost()->MarkPackageDirty();
 	}
 }
 
@@ -253,7 +254,7 @@ void AActor::PostEditMove(bool bFinished)
 {
 	if (bFinished)
 	{
-		MarkPackageDirty();
+		GetOutermost()->MarkPackageDirty();
 	}
 }
 #endif

@@ -1,6 +1,7 @@
 #include "Engine/Blueprint.h"
 
 #include "Engine/BlueprintGeneratedClass.h"
+#include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "UObject/RuntimeClassBuilder.h"
 
@@ -34,7 +35,7 @@ void UBlueprint::PostLoad()
 		}
 	}
 	GeneratedClass = Builder.Build();
-	if (UBlueprintGeneratedClass* Generated = Cast<UBlueprintGeneratedClass>(GeneratedClass))
+	if (UBlueprintGeneratedClass* Generated = Cast<UBlueprintGeneratedClass>(GeneratedClass.Get()))
 	{
 		Generated->GeneratedBy = this;
 	}

@@ -251,7 +251,7 @@ bool UWorld::DestroyActor(AActor* Actor, bool bNetForce, bool bShouldModifyLevel
 	Actor->MarkAsGarbage();
 	if (bShouldModifyLevel)
 	{
-		Actor->MarkPackageDirty();
+		Actor->GetOutermost()->MarkPackageDirty();
 	}
 	return true;
 }

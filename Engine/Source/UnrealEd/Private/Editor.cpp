@@ -163,7 +163,7 @@ namespace EditorUtilities
 
 		if (Copied > 0 && !(Options.Flags & ECopyOptions::PreviewOnly))
 		{
-			TargetActor->MarkPackageDirty();
+			TargetActor->GetOutermost()->MarkPackageDirty();
 			if (bTransformChanged && (Options.Flags & ECopyOptions::CallPostEditMove))
 			{
 				TargetActor->PostEditMove(true);

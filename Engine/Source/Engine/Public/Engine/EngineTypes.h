@@ -3,6 +3,9 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Containers/EnumAsByte.h"
+#include "Templates/Casts.h"
+#include "UObject/Class.h"
 
 namespace EWorldType
 {

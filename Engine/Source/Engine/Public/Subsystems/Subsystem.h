@@ -4,6 +4,7 @@
 
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
+#include "UObject/Class.h"
 #include "Subsystem.generated.h"
 
 class FSubsystemCollectionBase;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Templates/Casts.h"
 #include "Templates/SubclassOf.h"
 #include "Subsystems/Subsystem.h"
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Containers/EnumAsByte.h"
 #include "UObject/Object.h"
 #include "EditorLoadingSavingSettings.generated.h"
 
