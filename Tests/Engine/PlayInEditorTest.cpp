@@ -5,6 +5,7 @@
 #include "Camera/CameraActor.h"
 #include "Components/SceneComponent.h"
 #include "GameFramework/Actor.h"
+#include "Kismet2/DebuggerCommands.h"
 #include "Subsystems/UnrealEditorSubsystem.h"
 #include "UObject/WeakObjectPtr.h"
 
@@ -131,6 +132,18 @@ TEST(PlayInEditor, ASecondRequestOrAnEndWithoutSessionChangesNothing)
 	EXPECT_EQ(Log.Count(TEXT("already running"), ELogVerbosity::Warning), 1);
 	EXPECT_EQ(Recorder.Events.Num(), 3);
 	StopPlay();
+}
+
+TEST(PlayInEditor, ThePlayToolbarRequestsASessionForTheNextTick)
+{
+	FScopedTestEngine Engine;
+	EXPECT_FALSE(FPlayWorldCommandCallbacks::HasPlayWorld());
+	FPlayWorldCommandCallbacks::StartPlayFromHere();
+	EXPECT_FALSE(FPlayWorldCommandCallbacks::HasPlayWorld());
+	GEngine->Tick(0.0f, false);
+	EXPECT_TRUE(FPlayWorldCommandCallbacks::HasPlayWorld());
+	StopPlay();
+	EXPECT_FALSE(FPlayWorldCommandCallbacks::HasPlayWorld());
 }
 
 TEST(PlayInEditor, ActorsHaveCounterpartsOnlyAcrossTheTwoWorlds)
