@@ -77,5 +77,6 @@ void UEditorUtilityWidgetBlueprint::SetRegistrationName(FName InRegistrationName
 
 TSharedPtr<SDockTab> UEditorUtilityWidgetBlueprint::GetCreatedTab() const
 {
-	return CreatedTab.Pin();
+	TSharedPtr<SDockTab> Tab = CreatedTab.Pin();
+	return Tab.IsValid() && Tab->IsLive() ? Tab : nullptr;
 }
