@@ -11,6 +11,8 @@
 #include "Misc/App.h"
 #include "Misc/CoreDelegates.h"
 #include "Misc/CoreMisc.h"
+#include "Misc/Paths.h"
+#include "CoreGlobals.h"
 #include "Modules/ModuleManager.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +236,7 @@ TEST_F(HostTest, TranslationsFollowTheCulture)
 	FLinesDevice Out;
 	EXPECT_TRUE(FEditorHost::Exec(TEXT("culture en"), Out));
 	EXPECT_EQ(Utf8(Greeting.ToString()), "Hello");
-	EXPECT_FALSE(FEditorHost::Exec(TEXT("culture"), Out) == false);
+	EXPECT_TRUE(FEditorHost::Exec(TEXT("culture"), Out));
 	EXPECT_EQ(Out.Lines.back(), "Culture = en");
 }
 
