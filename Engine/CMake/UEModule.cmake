@@ -78,7 +78,7 @@ function(ue_add_module Name)
 	endif()
 
 	# Linked once every module is known (ue_resolve_dependencies), so folder order does not matter.
-	set_target_properties(${Name} PROPERTIES UE_PUBLIC_DEPS "${PublicDeps}" UE_PRIVATE_DEPS "${PrivateDeps}")
+	set_target_properties(${Name} PROPERTIES UE_PUBLIC_DEPS "${PublicDeps}" UE_PRIVATE_DEPS "${PrivateDeps}" UE_MODULE_DIR "${ARG_DIR}")
 	if(ARG_LIBS)
 		target_link_libraries(${Name} PRIVATE ${ARG_LIBS})
 	endif()
