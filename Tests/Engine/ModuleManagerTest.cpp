@@ -128,28 +128,33 @@ TEST(ModuleManagerTest, ModulesAreCreatedThroughTheirLibrarysInitializeModule)
 	EXPECT_TRUE(FModuleManager::Get().UnloadModule(TEXT("Projects")));
 }
 
+namespace
+{
+	/** Loads C (abandoned at exit) and A (which loads B), shuts down; 0 when the order was the engine's. */
+	int RunShutdownScenario()
+	{
+		RegisterTestModules("TestShutdown");
+		FModuleC::bAutomaticShutdown = false;
+		FModuleManager::Get().LoadModule(TEXT("TestShutdownC"));
+		FModuleManager::Get().LoadModule(TEXT("TestShutdownA"));
+		Events().clear();
+		FModuleManager::Get().UnloadModulesAtShutdown();
+		const std::vector<std::string> Expected = { "preunload TestShutdownA", "preunload TestShutdownB",
+			"shutdown TestShutdownA", "destroy TestShutdownA", "shutdown TestShutdownB", "destroy TestShutdownB" };
+		std::string Got;
+		for (const std::string& Event : Events())
+		{
+			Got += Event + "|";
+		}
+		std::fprintf(stderr, "events: %s\n", Got.c_str());
+		// C does not support automatic shut-down: it is abandoned, still loaded.
+		const bool bAbandoned = FModuleManager::Get().IsModuleLoaded(TEXT("TestShutdownC"));
+		return Events() == Expected && bAbandoned ? 0 : 1;
+	}
+}
+
 TEST(ModuleManagerDeathTest, ShutdownRunsInReverseLoadOrderAfterEveryPreUnload)
 {
 	// Shut-down takes every loaded module, so it runs in a child process of its own.
-	EXPECT_EXIT(
-		{
-			RegisterTestModules("TestShutdown");
-			FModuleC::bAutomaticShutdown = false;
-			FModuleManager::Get().LoadModule(TEXT("TestShutdownC"));
-			FModuleManager::Get().LoadModule(TEXT("TestShutdownA"));
-			Events().clear();
-			FModuleManager::Get().UnloadModulesAtShutdown();
-			const std::vector<std::string> Expected = { "preunload TestShutdownA", "preunload TestShutdownB",
-				"shutdown TestShutdownA", "destroy TestShutdownA", "shutdown TestShutdownB", "destroy TestShutdownB" };
-			std::string Got;
-			for (const std::string& Event : Events())
-			{
-				Got += Event + "|";
-			}
-			std::fprintf(stderr, "events: %s\n", Got.c_str());
-			// C does not support automatic shut-down: it is abandoned, still loaded.
-			const bool bAbandoned = FModuleManager::Get().IsModuleLoaded(TEXT("TestShutdownC"));
-			std::exit(Events() == Expected && bAbandoned ? 0 : 1);
-		},
-		::testing::ExitedWithCode(0), "events: ");
+	EXPECT_EXIT(std::exit(RunShutdownScenario()), ::testing::ExitedWithCode(0), "events: ");
 }
