@@ -5,6 +5,7 @@
 #include "AssetRegistryLog.h"
 #include "PackageHooks.h"
 #include "StringConversion.h"
+#include "UObject/Class.h"
 #include "UObject/Object.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectHash.h"
