@@ -164,6 +164,41 @@ namespace
 	}
 }
 
+namespace
+{
+	/** One engine frame: the engine ticks, then end-of-frame work (latent actions, LiveLink) runs. */
+	void RunEngineFrame()
+	{
+		FCoreDelegates::OnBeginFrame.Broadcast();
+		if (GEngine)
+		{
+			GEngine->Tick(0.0f, false);
+		}
+		FCoreDelegates::OnEndFrame.Broadcast();
+	}
+
+	/** Passes lines through and remembers whether any was an error, for commands that report failure only by logging. */
+	class FErrorWatchingOutputDevice : public FOutputDevice
+	{
+	public:
+		explicit FErrorWatchingOutputDevice(FOutputDevice& InInner)
+			: Inner(InInner)
+		{
+		}
+
+		void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName& Category) override
+		{
+			bSawError |= Verbosity <= ELogVerbosity::Error && Verbosity != ELogVerbosity::NoLogging;
+			Inner.Serialize(V, Verbosity, Category);
+		}
+
+		bool bSawError = false;
+
+	private:
+		FOutputDevice& Inner;
+	};
+}
+
 bool FEditorHost::Boot(const FEditorHostOptions& Options)
 {
 	if (GStage != EHostStage::Down)
@@ -266,6 +301,7 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	GIsRunning = true;
 	GStage = EHostStage::Running;
 	FCoreDelegates::OnFEngineLoopInitComplete.Broadcast();
+	RunEngineFrame();
 	UE_LOG(LogInit, Log, TEXT("%s is up"), Options.bRunningGame ? TEXT("Game") : TEXT("Editor"));
 	return true;
 }
@@ -310,16 +346,21 @@ bool FEditorHost::Exec(const FString& Line, FOutputDevice& Ar)
 	bool bSucceeded = FHostConsoleCommands::Execute(Trimmed, Ar, bFound);
 	if (!bFound)
 	{
-		bFound = IConsoleManager::Get().ProcessUserConsoleInput(*Trimmed, Ar, nullptr);
+		FErrorWatchingOutputDevice Watched(Ar);
+		bFound = IConsoleManager::Get().ProcessUserConsoleInput(*Trimmed, Watched, nullptr);
 		if (!bFound && GEngine)
 		{
-			bFound = GEngine->Exec(nullptr, *Trimmed, Ar);
+			bFound = GEngine->Exec(nullptr, *Trimmed, Watched);
 		}
-		bSucceeded = bFound;
+		bSucceeded = bFound && !Watched.bSawError;
 		if (!bFound)
 		{
-			Ar.Log(FString::Printf(TEXT("Unknown command: %s"), *Trimmed));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Unknown command: %s"), *Trimmed));
 		}
+	}
+	if (GStage == EHostStage::Running)
+	{
+		RunEngineFrame();
 	}
 	GCommandFailed |= !bSucceeded;
 	return bSucceeded;

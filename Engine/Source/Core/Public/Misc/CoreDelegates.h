@@ -22,6 +22,12 @@ public:
 	/** When the engine loop's initialisation is complete: every module loaded, the editor up. */
 	static FSimpleMulticastDelegate OnFEngineLoopInitComplete;
 
+	/** At the start of each engine frame. */
+	static FSimpleMulticastDelegate OnBeginFrame;
+
+	/** At the end of each engine frame, after the engine ticked. */
+	static FSimpleMulticastDelegate OnEndFrame;
+
 	/** When the last loading phase's modules have been loaded. */
 	static FSimpleMulticastDelegate OnAllModuleLoadingPhasesComplete;
 };
