@@ -5,6 +5,7 @@
 #include "Brushes/SlateImageBrush.h"
 #include "Brushes/SlateNoResource.h"
 #include "Framework/Application/SlateApplication.h"
+#include "Layout/Visibility.h"
 #include "Styling/AppStyle.h"
 #include "Styling/CoreStyle.h"
 #include "Styling/SlateStyle.h"

@@ -347,6 +347,14 @@ TSharedPtr<SWindow> FGlobalTabmanager::GetHostWindow() const
 	if (!RootWindow.IsValid())
 	{
 		RootWindow = SNew(SWindow).Title(NSLOCTEXT("GlobalTabManager", "RootWindowTitle", "Unreal Editor"));
+		// When the application destroys the window (at shut-down), the next tab needs a new one.
+		RootWindow->SetOnWindowClosed(SWindow::FOnWindowClosed::CreateLambda([this](const TSharedRef<SWindow>& ClosedWindow)
+		{
+			if (RootWindow.Get() == &ClosedWindow.Get())
+			{
+				RootWindow.Reset();
+			}
+		}));
 		FSlateApplication::Get().AddWindow(RootWindow.ToSharedRef());
 	}
 	return RootWindow;

@@ -4,6 +4,7 @@
 
 #include "CoreMinimal.h"
 #include "Framework/Docking/WorkspaceItem.h"
+#include "Misc/Attribute.h"
 #include "Textures/SlateIcon.h"
 
 class SDockTab;
