@@ -823,7 +823,7 @@ NUMERIC_PROPERTIES = {
 
 # Types CoreUObject registers by hand (UObject/CoreNativeTypes.cpp).
 BUILTIN_CLASSES = {"UObject", "UClass", "UPackage", "UInterface", "UField", "UStruct", "UScriptStruct", "UFunction", "UEnum", "UDelegateFunction"}
-BUILTIN_STRUCTS = {"FSoftObjectPath", "FSoftClassPath", "FVector", "FVector2D", "FRotator", "FLinearColor", "FColor", "FGuid", "FIntPoint", "FFrameRate", "FTopLevelAssetPath"}
+BUILTIN_STRUCTS = {"FSoftObjectPath", "FSoftClassPath", "FVector", "FVector2D", "FRotator", "FLinearColor", "FColor", "FIntPoint", "FFrameRate", "FTopLevelAssetPath"}
 
 
 def parse_type_tree(tokens, path, line):

@@ -670,6 +670,35 @@ UScriptStruct* StaticStruct()
 	return T::StaticStruct();
 }
 
+struct FVector;
+struct FVector2D;
+struct FRotator;
+struct FLinearColor;
+struct FColor;
+struct FIntPoint;
+struct FFrameRate;
+struct FSoftObjectPath;
+struct FTopLevelAssetPath;
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FVector>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FVector2D>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FRotator>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FLinearColor>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FColor>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FIntPoint>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FFrameRate>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FSoftObjectPath>();
+template <> COREUOBJECT_API UScriptStruct* StaticStruct<FTopLevelAssetPath>();
+
+/** The engine's accessor for the UScriptStruct of Core's value types. */
+template <typename T>
+struct TBaseStructure
+{
+	static UScriptStruct* Get()
+	{
+		return StaticStruct<T>();
+	}
+};
+
 template <typename T>
 UClass* StaticClass()
 {
