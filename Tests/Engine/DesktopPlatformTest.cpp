@@ -1,6 +1,7 @@
 // The desktop platform's folder and file pickers, answered by the host.
 
 #include "DesktopPlatformHost.h"
+#include "EngineTestPrinters.h"
 #include "DesktopPlatformModule.h"
 #include "IDesktopPlatform.h"
 #include "Misc/OutputDevice.h"
@@ -157,7 +158,7 @@ TEST_F(DesktopPlatformDialogs, FilterIndexNamesTheFilterThatAcceptsThePickedFile
 		TArray<FString> Files;
 		int32 FilterIndex = -1;
 		ASSERT_TRUE(Platform->OpenFileDialog(nullptr, TEXT("Pick"), TEXT(""), TEXT(""), Types, EFileDialogFlags::None, Files, FilterIndex));
-		EXPECT_EQ(FilterIndex, Case.Value) << *FString(Case.Key);
+		EXPECT_EQ(FilterIndex, Case.Value) << FString(Case.Key);
 	}
 }
 

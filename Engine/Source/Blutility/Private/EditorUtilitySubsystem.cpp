@@ -12,6 +12,10 @@
 
 #define LOCTEXT_NAMESPACE "EditorUtilitySubsystem"
 
+UEditorUtilitySubsystem::UEditorUtilitySubsystem()
+{
+}
+
 void UEditorUtilitySubsystem::Initialize(FSubsystemCollectionBase& Collection)
 {
 	Super::Initialize(Collection);

@@ -17,6 +17,8 @@ class UEditorUtilitySubsystem : public UEditorSubsystem
 	GENERATED_BODY()
 
 public:
+	BLUTILITY_API UEditorUtilitySubsystem();
+
 	BLUTILITY_API virtual void Initialize(FSubsystemCollectionBase& Collection) override;
 	BLUTILITY_API virtual void Deinitialize() override;
 

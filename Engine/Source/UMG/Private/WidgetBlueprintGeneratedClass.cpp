@@ -1,6 +1,7 @@
 #include "Blueprint/WidgetBlueprintGeneratedClass.h"
 
 #include "Blueprint/WidgetTree.h"
+#include "Templates/Casts.h"
 
 void UWidgetBlueprintGeneratedClass::SetWidgetTreeArchetype(UWidgetTree* InWidgetTree)
 {

@@ -2,6 +2,7 @@
 
 #include "Blueprint/WidgetBlueprintGeneratedClass.h"
 #include "Blueprint/WidgetTree.h"
+#include "Templates/Casts.h"
 
 UClass* UWidgetBlueprint::GetBlueprintClass() const
 {
@@ -13,7 +14,7 @@ void UWidgetBlueprint::PostLoad()
 	Super::PostLoad();
 
 	// The class is built from the Blueprint at load; its instances copy this tree.
-	if (UWidgetBlueprintGeneratedClass* WidgetClass = Cast<UWidgetBlueprintGeneratedClass>(GeneratedClass))
+	if (UWidgetBlueprintGeneratedClass* WidgetClass = Cast<UWidgetBlueprintGeneratedClass>(GeneratedClass.Get()))
 	{
 		WidgetClass->SetWidgetTreeArchetype(WidgetTree);
 	}

@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "Components/Widget.h"
 #include "Templates/SubclassOf.h"
+#include "Templates/Casts.h"
 
 #include "UserWidget.generated.h"
 

@@ -3,6 +3,8 @@
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
 #include "Components/Widget.h"
+#include "Templates/Casts.h"
+#include "Templates/SubclassOf.h"
 
 #include "WidgetTree.generated.h"
 
