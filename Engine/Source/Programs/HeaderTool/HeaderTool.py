@@ -815,6 +815,8 @@ class HeaderParser:
 
 # ------------------------------------------------------------------ types
 
+UNDERLYING_ALIASES = {"int": "int32", "unsigned int": "uint32", "uint8": "uint8"}
+
 NUMERIC_PROPERTIES = {
 	"int8": "FInt8Property", "int16": "FInt16Property", "int32": "FIntProperty", "int64": "FInt64Property",
 	"uint16": "FUInt16Property", "uint32": "FUInt32Property", "uint64": "FUInt64Property",
@@ -960,6 +962,8 @@ class PropertyEmitter:
 			new = "new FTextProperty(%s, TEXT(\"%s\"), RF_Public | RF_Transient | RF_MarkAsNative, %s, %s)" % (owner_expr, name, offset_expr, flags_expr)
 		elif type_name == "TEnumAsByte":
 			enum = args[0][0] if args else ""
+			if enum.endswith("::Type"):
+				enum = enum[:-len("::Type")]
 			if enum not in self.registry.enums:
 				fail(self.path, line, "'%s' is not a reflected enum" % enum)
 			function = self.registry.enum_construct(enum)
@@ -999,11 +1003,13 @@ class PropertyEmitter:
 			children.append((args[1],))
 		elif type_name in ("TSet", "TOptional", "TUniquePtr", "TSharedPtr", "TSharedRef", "TFunction", "TMulticastDelegate", "TDelegate"):
 			fail(self.path, line, "%s cannot be reflected by the stand-in's header tool" % type_name)
+		elif type_name.endswith("::Type") and type_name[:-len("::Type")] in self.registry.enums:
+			fail(self.path, line, "namespaced enum %s needs TEnumAsByte<> to be reflected" % type_name)
 		elif type_name in self.registry.enums:
 			info = self.registry.enums[type_name]
 			function = self.registry.enum_construct(type_name)
 			self.externs.add("UEnum* %s();" % function)
-			underlying = info.get("underlying") or "uint8"
+			underlying = UNDERLYING_ALIASES.get(info.get("underlying") or "uint8", info.get("underlying"))
 			if underlying not in NUMERIC_PROPERTIES:
 				fail(self.path, line, "enum %s has an unsupported underlying type %s" % (type_name, underlying))
 			if info.get("form") != "EnumClass" and underlying == "uint8":

@@ -169,6 +169,12 @@ bool UObject::IsAsset() const
 	return Outer && Outer->GetClass() == UPackage::StaticClass() && !HasAnyFlags((EObjectFlags)(RF_Transient | RF_ClassDefaultObject)) && HasAnyFlags(RF_Public);
 }
 
+bool UObject::MarkPackageDirty() const
+{
+	UPackage* Package = GetOutermost();
+	return Package ? Package->MarkPackageDirty() : false;
+}
+
 UObject* UObject::GetArchetype() const
 {
 	return HasAnyFlags(RF_ClassDefaultObject) ? nullptr : GetClass()->GetDefaultObject();

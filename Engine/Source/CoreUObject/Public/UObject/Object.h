@@ -127,6 +127,9 @@ public:
 
 	bool IsAsset() const;
 
+	/** Marks the object's package as changed. */
+	bool MarkPackageDirty() const;
+
 	/** Native function thunk for UObject's own reflected functions (none). */
 	static void StaticRegisterNativesUObject()
 	{
