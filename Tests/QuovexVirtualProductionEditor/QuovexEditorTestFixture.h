@@ -28,7 +28,13 @@ namespace QuovexTest
 			const std::filesystem::path Demo = std::filesystem::path(QUOVEX_SOURCE_ROOT) / "Samples/DemoStage";
 			std::filesystem::copy(Demo, Temp.Path("Demo"), std::filesystem::copy_options::recursive);
 			std::filesystem::remove_all(Temp.Path("Demo/Saved"));
-			const std::string Plugins = (std::filesystem::path(QUOVEX_SOURCE_ROOT) / "Plugins").generic_string();
+
+			// The plugin's descriptor and content, so a test may break a panel asset; its code comes from the build.
+			const std::filesystem::path Plugin = std::filesystem::path(QUOVEX_SOURCE_ROOT) / "Plugins/QuovexSuite";
+			std::filesystem::create_directories(Temp.Path("Plugins/QuovexSuite"));
+			std::filesystem::copy(Plugin / "QuovexSuite.uplugin", Temp.Path("Plugins/QuovexSuite/QuovexSuite.uplugin"));
+			std::filesystem::copy(Plugin / "Content", Temp.Path("Plugins/QuovexSuite/Content"), std::filesystem::copy_options::recursive);
+			const std::string Plugins = Temp.Path("Plugins").generic_string();
 			HostTest::WriteFile(Temp.Path("Demo/DemoStage.uproject"),
 				R"({ "FileVersion": 3, "EngineAssociation": "5.3", "Plugins": [ { "Name": "QuovexSuite", "Enabled": true }, { "Name": "LiveLink", "Enabled": true } ], "AdditionalPluginDirectories": [ ")" + Plugins + R"(" ] })");
 		}
@@ -42,6 +48,12 @@ namespace QuovexTest
 		void WriteGameIni(const std::string& Text)
 		{
 			HostTest::WriteFile(Temp.Path("Demo/Config/DefaultGame.ini"), Text);
+		}
+
+		/** The copied plugin's panel asset of a tab. */
+		std::filesystem::path PanelAsset(const std::string& TabId) const
+		{
+			return Temp.Path("Plugins/QuovexSuite/Content/Editor/Panels/" + TabId + ".uasset.json");
 		}
 
 		/** Writes an asset file into the demo project's content ("LiveLink/Other" -> /Game/LiveLink/Other). */
