@@ -14,6 +14,12 @@
 #include "Math/Color.h"
 #include "Math/IntPoint.h"
 #include "Misc/FrameRate.h"
+#if __has_include("Misc/Guid.h")
+	#include "Misc/Guid.h"
+	#define UE_STANDIN_HAS_GUID 1
+#else
+	#define UE_STANDIN_HAS_GUID 0
+#endif
 
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"
 
@@ -176,6 +182,72 @@ UE_NATIVE_STRUCT_CONSTRUCT(FSoftClassPath,
 
 UE_NATIVE_STRUCT_CONSTRUCT(FTopLevelAssetPath,
 	Struct = MakeStruct(TEXT("TopLevelAssetPath"), new FTopLevelAssetPathOps());)
+
+#if UE_STANDIN_HAS_GUID
+namespace
+{
+	/** FGuid's text form: 32 hexadecimal digits (A, B, C, D), as the engine exports it. */
+	struct FGuidOps : public UScriptStruct::TCppStructOps<FGuid>
+	{
+		virtual bool HasExportTextItem() override
+		{
+			return true;
+		}
+		virtual bool ExportTextItem(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) override
+		{
+			const FGuid& Guid = *(const FGuid*)PropertyValue;
+			ValueStr += FString::Printf(TEXT("%08X%08X%08X%08X"), Guid.A, Guid.B, Guid.C, Guid.D);
+			return true;
+		}
+		virtual bool HasImportTextItem() override
+		{
+			return true;
+		}
+		virtual bool ImportTextItem(const TCHAR*& Buffer, void* Data, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText) override
+		{
+			const TCHAR* Cursor = SkipWhitespace(Buffer);
+			uint32 Parts[4] = {0, 0, 0, 0};
+			for (int32 Digit = 0; Digit < 32; ++Digit)
+			{
+				const TCHAR Char = Cursor[Digit];
+				uint32 Value;
+				if (Char >= TEXT('0') && Char <= TEXT('9'))
+				{
+					Value = (uint32)(Char - TEXT('0'));
+				}
+				else if (Char >= TEXT('A') && Char <= TEXT('F'))
+				{
+					Value = (uint32)(Char - TEXT('A') + 10);
+				}
+				else if (Char >= TEXT('a') && Char <= TEXT('f'))
+				{
+					Value = (uint32)(Char - TEXT('a') + 10);
+				}
+				else
+				{
+					ReportImportError(ErrorText, FString::Printf(TEXT("'%s' is not a GUID (32 hexadecimal digits)"), Cursor));
+					return false;
+				}
+				Parts[Digit / 8] = (Parts[Digit / 8] << 4) | Value;
+			}
+			FGuid& Guid = *(FGuid*)Data;
+			Guid.A = Parts[0];
+			Guid.B = Parts[1];
+			Guid.C = Parts[2];
+			Guid.D = Parts[3];
+			Buffer = Cursor + 32;
+			return true;
+		}
+	};
+}
+
+UE_NATIVE_STRUCT_CONSTRUCT(FGuid,
+	Struct = MakeStruct(TEXT("Guid"), new FGuidOps());
+	AddField<FUInt32Property>(Struct, TEXT("A"), STRUCT_OFFSET(FGuid, A));
+	AddField<FUInt32Property>(Struct, TEXT("B"), STRUCT_OFFSET(FGuid, B));
+	AddField<FUInt32Property>(Struct, TEXT("C"), STRUCT_OFFSET(FGuid, C));
+	AddField<FUInt32Property>(Struct, TEXT("D"), STRUCT_OFFSET(FGuid, D));)
+#endif
 
 template <>
 UScriptStruct* StaticStruct<FVector>() { return Z_Construct_UScriptStruct_FVector(); }
