@@ -21,6 +21,7 @@
 #include "Containers/UnrealString.h"
 #include "Containers/StringConv.h"
 #include "Containers/StringView.h"
+#include "Containers/EnumAsByte.h"
 #include "UObject/NameTypes.h"
 #include "Logging/LogMacros.h"
 #include "Logging/LogVerbosity.h"
