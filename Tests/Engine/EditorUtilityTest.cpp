@@ -2,7 +2,6 @@
 // editor utility subsystem opening and closing them through the level editor's tab manager.
 
 #include "EngineTestEnvironment.h"
-#include "EngineTestPrinters.h"
 
 #include "Blueprint/UserWidget.h"
 #include "Blueprint/WidgetBlueprintGeneratedClass.h"
@@ -27,11 +26,11 @@ namespace
 	std::string PanelAsset(const std::string& Name, const std::string& ParentClass)
 	{
 		const std::string Path = "/Game/Panels/" + Name + "." + Name;
-		return R"({ "Class": "/Script/Blutility.EditorUtilityWidgetBlueprint",
-  "Properties": { "ParentClass": ")" + ParentClass + R"(", "WidgetTree": ")" + Path + R"(:WidgetTree" },
+		return R"JSON({ "Class": "/Script/Blutility.EditorUtilityWidgetBlueprint",
+  "Properties": { "ParentClass": ")JSON" + ParentClass + R"JSON(", "WidgetTree": ")JSON" + Path + R"JSON(:WidgetTree" },
   "Subobjects": [ { "Name": "WidgetTree", "Class": "/Script/UMG.WidgetTree",
-    "Properties": { "RootWidget": ")" + Path + R"(:WidgetTree.Title" },
-    "Subobjects": [ { "Name": "Title", "Class": "/Script/UMG.TextBlock", "Properties": { "Text": "INVTEXT(\")" + Name + R"(\")" } } ] } ] })";
+    "Properties": { "RootWidget": ")JSON" + Path + R"JSON(:WidgetTree.Title" },
+    "Subobjects": [ { "Name": "Title", "Class": "/Script/UMG.TextBlock", "Properties": { "Text": "INVTEXT(\")JSON" + Name + R"JSON(\")" } } ] } ] })JSON";
 	}
 
 	const char* const UtilityWidgetClass = "/Script/Blutility.EditorUtilityWidget";
