@@ -7,7 +7,8 @@
 #include "QuovexTags.h"
 #include "QuovexVirtualProduction.h"
 
-AQuovexCamera::AQuovexCamera()
+AQuovexCamera::AQuovexCamera(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 	Tags.AddUnique(QuovexTags::TAG_CAMERA);
 }

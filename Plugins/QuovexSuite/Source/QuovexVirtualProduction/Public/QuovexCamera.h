@@ -14,7 +14,7 @@ class QUOVEXVIRTUALPRODUCTION_API AQuovexCamera : public AActor
 	GENERATED_BODY()
 
 public:
-	AQuovexCamera();
+	AQuovexCamera(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Makes this camera the active one; every other tracked camera of its world stops being active. */
 	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
