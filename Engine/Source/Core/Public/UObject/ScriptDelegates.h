@@ -307,8 +307,8 @@ namespace UE::Delegates::Private
 	}
 
 	/** Out parameters (non-const references) receive the value the target wrote into the block. */
-	template <typename ParamType, typename ValueType>
-	inline void CopyOutParam(ParamType&& Param, const ValueType& Value)
+	template <typename ParamType, typename ArgType, typename ValueType>
+	inline void CopyOutParam(ArgType& Param, const ValueType& Value)
 	{
 		if constexpr (std::is_lvalue_reference_v<ParamType> && !std::is_const_v<std::remove_reference_t<ParamType>>)
 		{

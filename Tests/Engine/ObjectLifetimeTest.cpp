@@ -1,0 +1,176 @@
+// Contract tests of object lifetime and lookup: names and paths, weak pointers going stale,
+// garbage collection of marked objects, class default objects, soft paths and the package loader.
+
+#include "CoreMinimal.h"
+#include "ReflectionTestTypes.h"
+#include "UObject/Package.h"
+#include "UObject/SoftObjectPath.h"
+#include "UObject/SoftObjectPtr.h"
+#include "UObject/UObjectIterator.h"
+#include "UObject/WeakObjectPtr.h"
+
+#include <gtest/gtest.h>
+
+TEST(ObjectLifetimeTest, NamesAreUniqueInTheirOuterAndPathsUseTheEngineSeparators)
+{
+	UReflectionTestObject* First = NewObject<UReflectionTestObject>();
+	UReflectionTestObject* Second = NewObject<UReflectionTestObject>();
+	EXPECT_TRUE(First->GetName().StartsWith(TEXT("ReflectionTestObject_")));
+	EXPECT_NE(First->GetFName(), Second->GetFName());
+	EXPECT_EQ(First->GetOuter(), GetTransientPackage());
+	EXPECT_EQ(First->GetPathName(), FString(TEXT("/Engine/Transient.")) + First->GetName());
+
+	UPackage* Package = CreatePackage(TEXT("/Game/LifetimeTest/Asset"));
+	EXPECT_EQ(CreatePackage(TEXT("/Game/LifetimeTest/Asset")), Package);
+	UReflectionTestObject* Asset = NewObject<UReflectionTestObject>(Package, TEXT("Asset"));
+	UReflectionTestObject* Inner = NewObject<UReflectionTestObject>(Asset, TEXT("Inner"));
+	UReflectionTestObject* Deeper = NewObject<UReflectionTestObject>(Inner, TEXT("Deeper"));
+	EXPECT_EQ(Asset->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset")));
+	EXPECT_EQ(Inner->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset:Inner")));
+	EXPECT_EQ(Deeper->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset:Inner.Deeper")));
+	EXPECT_EQ(Deeper->GetFullName(), FString(TEXT("ReflectionTestObject /Game/LifetimeTest/Asset.Asset:Inner.Deeper")));
+	EXPECT_EQ(Deeper->GetOutermost(), Package);
+	EXPECT_EQ(Deeper->GetTypedOuter<UReflectionTestObject>(), Inner);
+
+	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, TEXT("/Game/LifetimeTest/Asset.Asset:Inner.Deeper")), Deeper);
+	EXPECT_EQ(FindObject<UReflectionTestObject>(Asset, TEXT("Inner")), Inner);
+	EXPECT_EQ(FindObject<UReflectionTestDerived>(Asset, TEXT("Inner")), nullptr);
+
+	EXPECT_TRUE(Inner->Rename(TEXT("Renamed")));
+	EXPECT_EQ(FindObject<UReflectionTestObject>(Asset, TEXT("Inner")), nullptr);
+	EXPECT_EQ(Deeper->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset:Renamed.Deeper")));
+	UReflectionTestObject* Taken = NewObject<UReflectionTestObject>(Asset, TEXT("Taken"));
+	EXPECT_FALSE(Inner->Rename(TEXT("Taken"), nullptr, REN_Test));
+
+	UE::ObjectHost::DestroyObjectNow(First);
+	UE::ObjectHost::DestroyObjectNow(Second);
+	UE::ObjectHost::DestroyObjectNow(Package);
+	EXPECT_EQ(FindObject<UObject>(nullptr, TEXT("/Game/LifetimeTest/Asset.Asset")), nullptr);
+	EXPECT_FALSE(Taken->IsValidLowLevel());
+}
+
+TEST(ObjectLifetimeTest, WeakPointersGoStaleWhenTheObjectIsMarkedOrDestroyed)
+{
+	UReflectionTestObject* Object = NewObject<UReflectionTestObject>();
+	TWeakObjectPtr<UReflectionTestObject> Weak(Object);
+	TWeakObjectPtr<UReflectionTestObject> Never;
+	EXPECT_EQ(Weak.Get(), Object);
+	EXPECT_TRUE(Weak.IsValid());
+	EXPECT_FALSE(Never.IsStale());
+
+	Object->MarkAsGarbage();
+	EXPECT_FALSE(IsValid(Object));
+	EXPECT_EQ(Weak.Get(), nullptr);
+	EXPECT_EQ(Weak.Get(true), Object);
+	EXPECT_TRUE(Weak.IsStale());
+
+	const int32 DestroyedBefore = UReflectionTestObject::NumDestroyed;
+	CollectGarbage(GARBAGE_OBJECT_FLAGS);
+	EXPECT_EQ(UReflectionTestObject::NumDestroyed, DestroyedBefore + 1);
+	EXPECT_EQ(Weak.Get(true), nullptr);
+
+	// A new object in the freed slot is not the old one.
+	UReflectionTestObject* Replacement = NewObject<UReflectionTestObject>();
+	EXPECT_EQ(Weak.Get(true), nullptr);
+	EXPECT_TRUE(Weak.IsStale());
+	TWeakObjectPtr<UObject> ReplacementWeak(Replacement);
+	EXPECT_NE(ReplacementWeak, TWeakObjectPtr<UObject>(Weak));
+	UE::ObjectHost::DestroyObjectNow(Replacement);
+	EXPECT_FALSE(ReplacementWeak.IsValid());
+}
+
+TEST(ObjectLifetimeTest, GarbageCollectionDestroysOnlyMarkedUnrootedObjectsWithTheirInners)
+{
+	UReflectionTestObject* Kept = NewObject<UReflectionTestObject>();
+	UReflectionTestObject* Rooted = NewObject<UReflectionTestObject>();
+	UReflectionTestObject* Marked = NewObject<UReflectionTestObject>();
+	UReflectionTestObject* MarkedInner = NewObject<UReflectionTestObject>(Marked, TEXT("Inner"));
+	Rooted->AddToRoot();
+	Rooted->MarkAsGarbage();
+	Marked->MarkAsGarbage();
+	TWeakObjectPtr<UObject> InnerWeak(MarkedInner);
+
+	CollectGarbage(GARBAGE_OBJECT_FLAGS);
+	EXPECT_TRUE(Kept->IsValidLowLevel());
+	EXPECT_TRUE(Rooted->IsValidLowLevel());
+	EXPECT_FALSE(Marked->IsValidLowLevel());
+	EXPECT_FALSE(InnerWeak.Get(true));
+
+	bool bSawKept = false;
+	bool bSawRooted = false;
+	for (TObjectIterator<UReflectionTestObject> It; It; ++It)
+	{
+		bSawKept |= *It == Kept;
+		bSawRooted |= *It == Rooted;
+	}
+	EXPECT_TRUE(bSawKept);
+	EXPECT_FALSE(bSawRooted);
+
+	Rooted->RemoveFromRoot();
+	UE::ObjectHost::DestroyObjectNow(Kept);
+	UE::ObjectHost::DestroyObjectNow(Rooted);
+}
+
+TEST(ObjectLifetimeTest, ClassDefaultObjectsAreSharedAndSeedConfigPropertiesOfNewObjects)
+{
+	const UReflectionTestDerived* Defaults = GetDefault<UReflectionTestDerived>();
+	ASSERT_NE(Defaults, nullptr);
+	EXPECT_EQ(Defaults, UReflectionTestDerived::StaticClass()->GetDefaultObject());
+	EXPECT_TRUE(Defaults->HasAnyFlags(RF_ClassDefaultObject));
+	EXPECT_TRUE(Defaults->IsTemplate());
+	EXPECT_EQ(Defaults->GetName(), FString(TEXT("Default__ReflectionTestDerived")));
+	EXPECT_EQ(Defaults->Extra, 1.5);
+	EXPECT_NE(UReflectionTestAbstract::StaticClass()->GetDefaultObject(), nullptr);
+
+	UReflectionTestDerived* MutableDefaults = GetMutableDefault<UReflectionTestDerived>();
+	const int32 OldCounter = MutableDefaults->Counter;
+	MutableDefaults->Counter = 77;
+	MutableDefaults->Received = {1, 2};
+	UReflectionTestDerived* Instance = NewObject<UReflectionTestDerived>();
+	EXPECT_EQ(Instance->Counter, 77);
+	EXPECT_TRUE(Instance->Received.IsEmpty());
+	EXPECT_FALSE(Instance->IsTemplate());
+	MutableDefaults->Counter = OldCounter;
+	MutableDefaults->Received.Empty();
+	UE::ObjectHost::DestroyObjectNow(Instance);
+}
+
+TEST(ObjectLifetimeTest, SoftPathsParseResolveAndLoadThroughTheInstalledLoader)
+{
+	const FSoftObjectPath Path(TEXT("/Game/LifetimeTest/Loaded.Loaded:Part"));
+	EXPECT_EQ(Path.GetLongPackageName(), FString(TEXT("/Game/LifetimeTest/Loaded")));
+	EXPECT_EQ(Path.GetAssetName(), FString(TEXT("Loaded")));
+	EXPECT_EQ(Path.GetAssetPathString(), FString(TEXT("/Game/LifetimeTest/Loaded.Loaded")));
+	EXPECT_EQ(Path.GetSubPathString(), FString(TEXT("Part")));
+	EXPECT_EQ(Path.ToString(), FString(TEXT("/Game/LifetimeTest/Loaded.Loaded:Part")));
+	EXPECT_TRUE(FSoftObjectPath(TEXT("")).IsNull());
+	EXPECT_TRUE(FSoftObjectPath(TEXT("NotAPath")).IsNull());
+	EXPECT_EQ(FSoftObjectPath(TEXT("/Script/Engine.Actor'/Game/A/B.B'")).ToString(), FString(TEXT("/Game/A/B.B")));
+
+	const FSoftObjectPath AssetPath(TEXT("/Game/LifetimeTest/Loaded.Loaded"));
+	EXPECT_EQ(AssetPath.ResolveObject(), nullptr);
+	TArray<FString> Requests;
+	UE::ObjectHost::SetPackageLoadHook([&Requests](const FString& PackageName) -> UPackage*
+	{
+		Requests.Add(PackageName);
+		UPackage* Package = CreatePackage(*PackageName);
+		NewObject<UReflectionTestObject>(Package, TEXT("Loaded"), RF_Public | RF_Standalone | RF_WasLoaded);
+		Package->SetFlags(RF_WasLoaded);
+		return Package;
+	});
+	UObject* Loaded = AssetPath.TryLoad();
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_EQ(Loaded->GetPathName(), AssetPath.ToString());
+	EXPECT_EQ(Requests, TArray<FString>({TEXT("/Game/LifetimeTest/Loaded")}));
+	// Once in memory, nothing is loaded again.
+	EXPECT_EQ(LoadObject<UReflectionTestObject>(nullptr, TEXT("/Game/LifetimeTest/Loaded.Loaded")), Loaded);
+	EXPECT_EQ(Requests.Num(), 1);
+	TSoftObjectPtr<UReflectionTestObject> Soft(AssetPath);
+	EXPECT_EQ(Soft.Get(), Loaded);
+	UE::ObjectHost::SetPackageLoadHook(nullptr);
+
+	UE::ObjectHost::DestroyObjectNow(Loaded->GetOutermost());
+	EXPECT_EQ(Soft.Get(), nullptr);
+	EXPECT_TRUE(Soft.IsPending());
+	EXPECT_EQ(LoadObject<UReflectionTestObject>(nullptr, TEXT("/Game/LifetimeTest/Loaded.Loaded"), nullptr, LOAD_NoWarn), nullptr);
+}
