@@ -3,8 +3,9 @@
 #include "Modules/ModuleManager.h"
 #include "UObject/Class.h"
 
-UDeveloperSettings::UDeveloperSettings()
-	: ContainerName(NAME_None)
+UDeveloperSettings::UDeveloperSettings(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, ContainerName(NAME_None)
 	, CategoryName(NAME_None)
 	, SectionName(NAME_None)
 {

@@ -2,7 +2,8 @@
 
 #include "Modules/ModuleManager.h"
 
-UEditorSubsystem::UEditorSubsystem()
+UEditorSubsystem::UEditorSubsystem(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 

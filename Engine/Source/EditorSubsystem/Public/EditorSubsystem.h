@@ -16,5 +16,5 @@ class EDITORSUBSYSTEM_API UEditorSubsystem : public UDynamicSubsystem
 	GENERATED_BODY()
 
 public:
-	UEditorSubsystem();
+	UEditorSubsystem(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 };

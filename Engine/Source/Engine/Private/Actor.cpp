@@ -8,8 +8,9 @@
 
 DEFINE_LOG_CATEGORY_STATIC(LogActor, Log, All);
 
-AActor::AActor()
-	: bActorIsBeingDestroyed(false)
+AActor::AActor(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, bActorIsBeingDestroyed(false)
 	, bActorHasBegunPlay(false)
 {
 }

@@ -5,8 +5,9 @@
 
 DEFINE_LOG_CATEGORY_STATIC(LogActorComponent, Log, All);
 
-UActorComponent::UActorComponent()
-	: bAutoActivate(false)
+UActorComponent::UActorComponent(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, bAutoActivate(false)
 	, bIsActive(false)
 	, bRegistered(false)
 	, bHasBegunPlay(false)

@@ -3,7 +3,8 @@
 #include "Camera/CameraComponent.h"
 #include "Components/SceneComponent.h"
 
-ACameraActor::ACameraActor()
+ACameraActor::ACameraActor(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 	SceneComponent = CreateDefaultSubobject<USceneComponent>(TEXT("SceneComponent"));
 	RootComponent = SceneComponent;
@@ -11,8 +12,9 @@ ACameraActor::ACameraActor()
 	CameraComponent->SetupAttachment(SceneComponent);
 }
 
-UCameraComponent::UCameraComponent()
-	: FieldOfView(90.0f)
+UCameraComponent::UCameraComponent(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, FieldOfView(90.0f)
 	, AspectRatio(1.777778f)
 {
 }

@@ -22,8 +22,9 @@ void FWorldContext::SetCurrentWorld(UWorld* World)
 	ThisCurrentWorld = World;
 }
 
-UEngine::UEngine()
-	: NextWorldContextHandle(0)
+UEngine::UEngine(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, NextWorldContextHandle(0)
 {
 }
 

@@ -2,7 +2,8 @@
 
 #include "Engine/World.h"
 
-UGameEngine::UGameEngine()
+UGameEngine::UGameEngine(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 

@@ -4,7 +4,8 @@
 #include "GameFramework/Actor.h"
 #include "UObject/UObjectGlobals.h"
 
-ULevel::ULevel()
+ULevel::ULevel(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 

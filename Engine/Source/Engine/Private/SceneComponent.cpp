@@ -40,8 +40,9 @@ namespace
 	}
 }
 
-USceneComponent::USceneComponent()
-	: RelativeLocation(FVector::ZeroVector)
+USceneComponent::USceneComponent(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, RelativeLocation(FVector::ZeroVector)
 	, RelativeRotation(FRotator::ZeroRotator)
 	, AttachParent(nullptr)
 {

@@ -6,8 +6,9 @@
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
-USubsystem::USubsystem()
-	: InternalOwningSubsystem(nullptr)
+USubsystem::USubsystem(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, InternalOwningSubsystem(nullptr)
 {
 }
 
@@ -19,11 +20,13 @@ void USubsystem::Deinitialize()
 {
 }
 
-UDynamicSubsystem::UDynamicSubsystem()
+UDynamicSubsystem::UDynamicSubsystem(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 
-UEngineSubsystem::UEngineSubsystem()
+UEngineSubsystem::UEngineSubsystem(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 

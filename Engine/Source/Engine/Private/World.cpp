@@ -20,8 +20,9 @@ FActorSpawnParameters::FActorSpawnParameters()
 {
 }
 
-UWorld::UWorld()
-	: WorldType(EWorldType::None)
+UWorld::UWorld(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, WorldType(EWorldType::None)
 	, bBegunPlay(false)
 {
 }

@@ -15,8 +15,9 @@ namespace
 	const TCHAR* const PIEPackagePrefix = TEXT("UEDPIE_0_");
 }
 
-UEditorEngine::UEditorEngine()
-	: bRequestEndPlayMapQueued(false)
+UEditorEngine::UEditorEngine(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, bRequestEndPlayMapQueued(false)
 	, bIsSimulatingInEditor(false)
 {
 }

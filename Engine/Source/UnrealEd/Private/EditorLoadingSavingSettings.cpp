@@ -2,8 +2,9 @@
 
 #include "UObject/UnrealType.h"
 
-UEditorLoadingSavingSettings::UEditorLoadingSavingSettings()
-	: LoadLevelAtStartup(ELoadLevelAtStartup::ProjectDefault)
+UEditorLoadingSavingSettings::UEditorLoadingSavingSettings(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, LoadLevelAtStartup(ELoadLevelAtStartup::ProjectDefault)
 	, bForceCompilationAtStartup(false)
 	, bRestoreOpenAssetTabsOnRestart(false)
 	, bMonitorContentDirectories(true)

@@ -7,7 +7,8 @@
 UEditorEngine* GEditor = nullptr;
 UUnrealEdEngine* GUnrealEd = nullptr;
 
-UUnrealEdEngine::UUnrealEdEngine()
+UUnrealEdEngine::UUnrealEdEngine(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
 {
 }
 

@@ -16,7 +16,7 @@ class DEVELOPERSETTINGS_API UDeveloperSettings : public UObject
 	GENERATED_BODY()
 
 public:
-	UDeveloperSettings();
+	UDeveloperSettings(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** The settings container: "Project" unless a subclass sets ContainerName. */
 	virtual FName GetContainerName() const;

@@ -16,7 +16,7 @@ class ENGINE_API ACameraActor : public AActor
 	GENERATED_BODY()
 
 public:
-	ACameraActor();
+	ACameraActor(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Returns CameraComponent subobject. */
 	UCameraComponent* GetCameraComponent() const

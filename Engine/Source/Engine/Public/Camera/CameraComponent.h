@@ -13,7 +13,7 @@ class ENGINE_API UCameraComponent : public USceneComponent
 	GENERATED_BODY()
 
 public:
-	UCameraComponent();
+	UCameraComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** The horizontal field of view (in degrees) in perspective mode (ignored in Orthographic mode). */
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category=CameraSettings, meta=(UIMin="5.0", UIMax="170", ClampMin="0.001", ClampMax="360.0", Units=deg))

@@ -17,7 +17,7 @@ class ENGINE_API UActorComponent : public UObject
 	GENERATED_BODY()
 
 public:
-	UActorComponent();
+	UActorComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Array of tags that can be used for grouping and categorizing. Can also be accessed from scripting. */
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category=Tags)

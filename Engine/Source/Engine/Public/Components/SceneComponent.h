@@ -13,7 +13,7 @@ class ENGINE_API USceneComponent : public UActorComponent
 	GENERATED_BODY()
 
 public:
-	USceneComponent();
+	USceneComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Location of the component relative to its parent. */
 	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category=Transform)

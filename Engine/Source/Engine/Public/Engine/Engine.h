@@ -63,7 +63,7 @@ class ENGINE_API UEngine : public UObject, public FExec
 	GENERATED_BODY()
 
 public:
-	UEngine();
+	UEngine(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Brings the engine up: engine subsystems are created here. */
 	virtual void Init(IEngineLoop* InEngineLoop);

@@ -13,7 +13,7 @@ class ENGINE_API UGameEngine : public UEngine
 	GENERATED_BODY()
 
 public:
-	UGameEngine();
+	UGameEngine(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Creates the game world context (with an empty world) after the base engine's Init. */
 	virtual void Init(IEngineLoop* InEngineLoop) override;

@@ -16,7 +16,7 @@ class ULevel : public UObject
 	GENERATED_BODY()
 
 public:
-	ENGINE_API ULevel();
+	ENGINE_API ULevel(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** The level's actors, in the order they were added or loaded. */
 	UPROPERTY()

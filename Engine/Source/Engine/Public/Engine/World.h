@@ -43,7 +43,7 @@ class ENGINE_API UWorld : public UObject
 	GENERATED_BODY()
 
 public:
-	UWorld();
+	UWorld(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** The level that is always loaded; every actor of this stand-in lives in it. */
 	UPROPERTY(Transient)

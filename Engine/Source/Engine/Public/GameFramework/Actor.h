@@ -20,7 +20,7 @@ class ENGINE_API AActor : public UObject
 	GENERATED_BODY()
 
 public:
-	AActor();
+	AActor(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Array of tags that can be used for grouping and categorizing. */
 	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category=Actor)

@@ -13,5 +13,5 @@ class ENGINE_API UEngineSubsystem : public UDynamicSubsystem
 	GENERATED_BODY()
 
 public:
-	UEngineSubsystem();
+	UEngineSubsystem(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 };

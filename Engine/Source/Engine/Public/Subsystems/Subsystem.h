@@ -19,7 +19,7 @@ class ENGINE_API USubsystem : public UObject
 	GENERATED_BODY()
 
 public:
-	USubsystem();
+	USubsystem(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Called on the class default object: return false to have no instance created for this outer. */
 	virtual bool ShouldCreateSubsystem(UObject* Outer) const
@@ -47,5 +47,5 @@ class ENGINE_API UDynamicSubsystem : public USubsystem
 	GENERATED_BODY()
 
 public:
-	UDynamicSubsystem();
+	UDynamicSubsystem(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 };

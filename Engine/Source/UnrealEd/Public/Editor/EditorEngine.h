@@ -18,7 +18,7 @@ class UNREALED_API UEditorEngine : public UEngine
 	GENERATED_BODY()
 
 public:
-	UEditorEngine();
+	UEditorEngine(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** A pointer to a UWorld that is the duplicated/saved-loaded to be played in with "Play From Here". */
 	UPROPERTY()

@@ -14,5 +14,5 @@ class UNREALED_API UUnrealEdEngine : public UEditorEngine, public FNotifyHook
 	GENERATED_BODY()
 
 public:
-	UUnrealEdEngine();
+	UUnrealEdEngine(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 };

@@ -26,7 +26,7 @@ class UEditorLoadingSavingSettings : public UObject
 	GENERATED_BODY()
 
 public:
-	UNREALED_API UEditorLoadingSavingSettings();
+	UNREALED_API UEditorLoadingSavingSettings(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Whether to load a default example map at startup */
 	UPROPERTY(EditAnywhere, config, Category=Startup)
