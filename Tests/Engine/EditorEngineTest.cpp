@@ -151,7 +151,7 @@ TEST(EditorSettings, LoadingSavingSettingsSaveToThePerProjectUserFile)
 
 namespace
 {
-	const char* const StageMap = R"({
+	const char* const StageMap = R"json({
 	"Class": "/Script/Engine.World",
 	"Subobjects": [ { "Name": "PersistentLevel", "Class": "/Script/Engine.Level", "Subobjects": [
 		{ "Name": "CamB", "Class": "/Script/Engine.CameraActor", "Properties": { "ActorLabel": "Camera B", "Tags": "(\"Camera\")" } },
@@ -159,7 +159,7 @@ namespace
 		{ "Name": "CamA", "Class": "/Script/Engine.CameraActor", "Properties": { "ActorLabel": "Camera A", "Tags": "(\"Other\",\"Camera\")" },
 		  "Subobjects": [ { "Name": "SceneComponent", "Class": "/Script/Engine.SceneComponent", "Properties": { "RelativeLocation": "(X=1.0,Y=2.0,Z=3.0)" } } ] }
 	] } ]
-})";
+})json";
 }
 
 TEST(EditorMaps, TheStartupMapOpensAtBootAndLaterMapsReplaceIt)
