@@ -95,7 +95,13 @@ bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& Package
 
 		UObject* Asset = FindPackageAsset(Package);
 		const bool bIsMap = Asset && Asset->IsA(UWorld::StaticClass());
-		const FString Filename = FPackageName::LongPackageNameToFilename(Package->GetName(), bIsMap ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension());
+		FString Filename;
+		if (!FPackageName::TryConvertLongPackageNameToFilename(Package->GetName(), Filename, bIsMap ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension()))
+		{
+			UE_LOG(LogFileHelpers, Error, TEXT("Cannot save %s: it is not under a mounted content folder"), *Package->GetName());
+			bAllSaved = false;
+			continue;
+		}
 
 		FSavePackageArgs SaveArgs;
 		SaveArgs.TopLevelFlags = RF_Public | RF_Standalone;
