@@ -9,6 +9,7 @@
 #include "Editor.h"
 #include "Engine/Engine.h"
 #include "Engine/GameEngine.h"
+#include "Engine/Level.h"
 #include "Engine/World.h"
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/OutputDeviceRedirector.h"

@@ -13,6 +13,7 @@
 #include "Framework/Docking/TabManager.h"
 #include "LevelEditorViewport.h"
 #include "Misc/ConfigCacheIni.h"
+#include "Misc/PackageName.h"
 #include "Modules/ModuleManager.h"
 #include "UnrealEdGlobals.h"
 #include "UObject/Package.h"
