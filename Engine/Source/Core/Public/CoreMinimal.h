@@ -36,3 +36,6 @@
 #include "Math/Rotator.h"
 #include "Math/Color.h"
 #include "Math/IntPoint.h"
+#include "Math/Quat.h"
+#include "Math/Transform.h"
+#include "Misc/Guid.h"

@@ -825,10 +825,7 @@ NUMERIC_PROPERTIES = {
 
 # Types CoreUObject registers by hand (UObject/CoreNativeTypes.cpp).
 BUILTIN_CLASSES = {"UObject", "UClass", "UPackage", "UInterface", "UField", "UStruct", "UScriptStruct", "UFunction", "UEnum", "UDelegateFunction"}
-BUILTIN_STRUCTS = {"FSoftObjectPath", "FSoftClassPath", "FVector", "FVector2D", "FRotator", "FLinearColor", "FColor", "FIntPoint", "FFrameRate", "FTopLevelAssetPath"}
-# FGuid is registered once Core has it (CoreUObject checks for the same header).
-if os.path.exists(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Core", "Public", "Misc", "Guid.h")):
-	BUILTIN_STRUCTS.add("FGuid")
+BUILTIN_STRUCTS = {"FSoftObjectPath", "FSoftClassPath", "FVector", "FVector2D", "FRotator", "FLinearColor", "FColor", "FIntPoint", "FFrameRate", "FTopLevelAssetPath", "FGuid", "FQuat", "FTransform"}
 
 
 def parse_type_tree(tokens, path, line):

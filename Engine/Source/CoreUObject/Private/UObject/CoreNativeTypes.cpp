@@ -14,12 +14,9 @@
 #include "Math/Color.h"
 #include "Math/IntPoint.h"
 #include "Misc/FrameRate.h"
-#if __has_include("Misc/Guid.h")
-	#include "Misc/Guid.h"
-	#define UE_STANDIN_HAS_GUID 1
-#else
-	#define UE_STANDIN_HAS_GUID 0
-#endif
+#include "Misc/Guid.h"
+#include "Math/Quat.h"
+#include "Math/Transform.h"
 
 #pragma GCC diagnostic ignored "-Winvalid-offsetof"
 
@@ -183,7 +180,6 @@ UE_NATIVE_STRUCT_CONSTRUCT(FSoftClassPath,
 UE_NATIVE_STRUCT_CONSTRUCT(FTopLevelAssetPath,
 	Struct = MakeStruct(TEXT("TopLevelAssetPath"), new FTopLevelAssetPathOps());)
 
-#if UE_STANDIN_HAS_GUID
 namespace
 {
 	/** FGuid's text form: 32 hexadecimal digits (A, B, C, D), as the engine exports it. */
@@ -247,7 +243,21 @@ UE_NATIVE_STRUCT_CONSTRUCT(FGuid,
 	AddField<FUInt32Property>(Struct, TEXT("B"), STRUCT_OFFSET(FGuid, B));
 	AddField<FUInt32Property>(Struct, TEXT("C"), STRUCT_OFFSET(FGuid, C));
 	AddField<FUInt32Property>(Struct, TEXT("D"), STRUCT_OFFSET(FGuid, D));)
-#endif
+
+UE_NATIVE_STRUCT_CONSTRUCT(FQuat,
+	Struct = MakeStruct(TEXT("Quat"), new UScriptStruct::TCppStructOps<FQuat>());
+	AddField<FDoubleProperty>(Struct, TEXT("X"), STRUCT_OFFSET(FQuat, X));
+	AddField<FDoubleProperty>(Struct, TEXT("Y"), STRUCT_OFFSET(FQuat, Y));
+	AddField<FDoubleProperty>(Struct, TEXT("Z"), STRUCT_OFFSET(FQuat, Z));
+	AddField<FDoubleProperty>(Struct, TEXT("W"), STRUCT_OFFSET(FQuat, W));)
+
+UE_NATIVE_STRUCT_CONSTRUCT(FTransform,
+	Struct = MakeStruct(TEXT("Transform"), new UScriptStruct::TCppStructOps<FTransform>());
+	const EPropertyFlags FieldFlags = (EPropertyFlags)(CPF_Edit | CPF_BlueprintVisible);
+	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Rotation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Rotation), FieldFlags, Z_Construct_UScriptStruct_FQuat()));
+	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Translation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Translation), FieldFlags, Z_Construct_UScriptStruct_FVector()));
+	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Scale3D")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Scale3D), FieldFlags, Z_Construct_UScriptStruct_FVector()));)
+
 
 template <>
 UScriptStruct* StaticStruct<FVector>() { return Z_Construct_UScriptStruct_FVector(); }
