@@ -181,7 +181,7 @@ TEST_F(DesktopPlatformDialogs, ResetForgetsAnswersProviderAndHistory)
 TEST_F(DesktopPlatformDialogs, DialogueWithoutAnyAnswerSourceFailsLoudly)
 {
 	FString Folder;
-	EXPECT_DEATH(Platform->OpenDirectoryDialog(nullptr, TEXT("Nobody answers"), TEXT(""), Folder), "");
+	EXPECT_DEATH(Platform->OpenDirectoryDialog(nullptr, TEXT("Nobody answers"), TEXT(""), Folder), "Nobody answers");
 }
 
 TEST_F(DesktopPlatformDialogs, PromptDescribesTheDialogue)
