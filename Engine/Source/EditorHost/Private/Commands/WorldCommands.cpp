@@ -11,6 +11,8 @@
 #include "HostConsole.h"
 #include "LiveLinkComponentController.h"
 #include "Misc/OutputDevice.h"
+#include "UObject/Package.h"
+#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace

@@ -14,6 +14,7 @@
 #include "GenericPlatform/GenericWindow.h"
 #include "HAL/FileManager.h"
 #include "IDesktopPlatform.h"
+#include "Misc/CoreMisc.h"
 #include "Misc/Paths.h"
 #include "QuovexEditorUtilityWidget.h"
 #include "QuovexVirtualProductionEditorModule.h"

@@ -9,6 +9,7 @@
 #include "Framework/Docking/TabManager.h"
 #include "IBlutilityModule.h"
 #include "LevelEditor.h"
+#include "Misc/CoreMisc.h"
 #include "Modules/ModuleManager.h"
 #include "QuovexPluginUtils.h"
 #include "QuovexTabManagerInterface.h"
@@ -111,7 +112,7 @@ FQuovexTabDescriptor* FQuovexTabManager::FindTabByName(FName TabName)
 
 void FQuovexTabManager::Setup()
 {
-	if (StaticGameCheck() == 1)
+	if (IsRunningGame())
 	{
 		return;
 	}
@@ -250,7 +251,7 @@ void FQuovexTabManager::NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint
 bool FQuovexTabManager::OpenTab(FName TabId)
 {
 	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
-	if (!Tab || !Tab->Blueprint || GIsRunningCommandlet)
+	if (!Tab || !Tab->Blueprint || IsRunningCommandlet())
 	{
 		return false;
 	}
@@ -265,7 +266,7 @@ bool FQuovexTabManager::OpenTab(FName TabId)
 bool FQuovexTabManager::CloseTab(FName TabId)
 {
 	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
-	if (!Tab || !Tab->Blueprint || GIsRunningCommandlet)
+	if (!Tab || !Tab->Blueprint || IsRunningCommandlet())
 	{
 		return false;
 	}

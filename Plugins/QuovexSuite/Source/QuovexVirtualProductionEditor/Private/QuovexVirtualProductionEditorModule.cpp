@@ -16,6 +16,7 @@
 #include "LiveLinkPreset.h"
 #include "Misc/App.h"
 #include "Misc/CString.h"
+#include "Misc/CoreMisc.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "QuovexCommands.h"
