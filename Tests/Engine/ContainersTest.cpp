@@ -252,3 +252,25 @@ TEST(ContainersTest, FunctionsAndArrayViews)
 	EXPECT_EQ(Slice.Num(), 2);
 	EXPECT_EQ(Slice[1], 3);
 }
+
+TEST(ContainersTest, GetRefAddsSurviveReallocation)
+{
+	// The returned reference must point into the grown storage, not the buffer the array had before.
+	TArray<FString> Strings;
+	for (int32 Index = 0; Index < 64; ++Index)
+	{
+		FString& Added = Strings.AddDefaulted_GetRef();
+		Added = FString::FromInt(Index);
+		Strings.Emplace_GetRef(TEXT("e")) += TEXT("!");
+	}
+	ASSERT_EQ(Strings.Num(), 128);
+	EXPECT_EQ(Strings[126], TEXT("63"));
+	EXPECT_EQ(Strings[127], TEXT("e!"));
+
+	TArray<int32> Numbers;
+	for (int32 Index = 0; Index < 64; ++Index)
+	{
+		Numbers.AddZeroed_GetRef() = Index;
+	}
+	EXPECT_EQ(Numbers.Last(), 63);
+}

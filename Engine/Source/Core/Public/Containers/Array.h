@@ -280,7 +280,9 @@ public:
 	template<typename... ArgsType>
 	ElementType& Emplace_GetRef(ArgsType&&... Args)
 	{
-		return Data[Emplace(Forward<ArgsType>(Args)...)];
+		// The index first: growing may move Data.
+		const SizeType Index = Emplace(Forward<ArgsType>(Args)...);
+		return Data[Index];
 	}
 
 	template<typename... ArgsType>
@@ -323,7 +325,8 @@ public:
 
 	ElementType& AddDefaulted_GetRef()
 	{
-		return Data[AddDefaulted(1)];
+		const SizeType Index = AddDefaulted(1);
+		return Data[Index];
 	}
 
 	SizeType AddZeroed(SizeType Count = 1)
@@ -338,7 +341,8 @@ public:
 
 	ElementType& AddZeroed_GetRef()
 	{
-		return Data[AddZeroed(1)];
+		const SizeType Index = AddZeroed(1);
+		return Data[Index];
 	}
 
 	// The stand-in zero-fills instead of leaving memory uninitialised, so non-trivial element types stay valid.
