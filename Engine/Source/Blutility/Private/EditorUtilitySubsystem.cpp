@@ -53,10 +53,7 @@ bool UEditorUtilitySubsystem::SpawnRegisteredTabByID(FName NewTabID)
 	{
 		return false;
 	}
-	if (IBlutilityModule* BlutilityModule = FModuleManager::GetModulePtr<IBlutilityModule>(TEXT("Blutility")))
-	{
-		BlutilityModule->AddLoadedScriptUI(*Found);
-	}
+	FModuleManager::LoadModuleChecked<IBlutilityModule>(TEXT("Blutility")).AddLoadedScriptUI(*Found);
 	return true;
 }
 
@@ -106,10 +103,10 @@ void UEditorUtilitySubsystem::RegisterTabAndGetID(UEditorUtilityWidgetBlueprint*
 			return Blueprint != nullptr ? Blueprint->SpawnEditorUITab(SpawnTabArgs) : SNew(SDockTab);
 		}));
 		Spawner.SetDisplayName(FText::FromString(InBlueprint->GetName()));
-		IBlutilityModule* BlutilityModule = FModuleManager::GetModulePtr<IBlutilityModule>(TEXT("Blutility"));
-		if (BlutilityModule != nullptr && BlutilityModule->GetMenuGroup().IsValid())
+		IBlutilityModule& BlutilityModule = FModuleManager::LoadModuleChecked<IBlutilityModule>(TEXT("Blutility"));
+		if (BlutilityModule.GetMenuGroup().IsValid())
 		{
-			Spawner.SetGroup(BlutilityModule->GetMenuGroup().ToSharedRef());
+			Spawner.SetGroup(BlutilityModule.GetMenuGroup().ToSharedRef());
 		}
 	}
 	InBlueprint->SetRegistrationName(NewTabID);
