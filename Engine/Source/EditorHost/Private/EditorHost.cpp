@@ -278,6 +278,14 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	GStage = EHostStage::EngineCreated;
 	MountAllContent();
 	EngineBoot::StartAssetScan();
+	if (!Options.bRunningGame)
+	{
+		// Editor modules the editor itself starts before any plugin (the editor utility widgets' home among them).
+		for (const TCHAR* EditorModule : { TEXT("Blutility") })
+		{
+			FModuleManager::Get().LoadModule(EditorModule);
+		}
+	}
 	if (!LoadPreInitModules())
 	{
 		UE_LOG(LogInit, Error, TEXT("A plugin module could not be loaded; the editor cannot start"));
