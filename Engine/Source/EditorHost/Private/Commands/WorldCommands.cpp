@@ -12,7 +12,6 @@
 #include "LiveLinkComponentController.h"
 #include "Misc/OutputDevice.h"
 #include "UObject/Package.h"
-#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace
