@@ -15,6 +15,9 @@
 #include "UObject/SoftObjectPath.h"
 #include "UObject/UObjectGlobals.h"
 
+#include "Templates/Casts.h"
+#include "UObject/UnrealType.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -275,14 +278,14 @@ TEST_F(AssetRegistryTest, LoadThroughSoftObjectPathCreatesObjectsAndImportsPrope
 {
 	const FString PresetPackage = PackageName(TEXT("LiveLink/StagePreset"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
-	WriteFile("LiveLink/StagePreset.uasset.json", R"({
+	WriteFile("LiveLink/StagePreset.uasset.json", R"J({
 		"Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "CamSettings", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
 			"Properties": { "bRebroadcastSubject": "True" } } ],
 		"Properties": {
 			"Sources": "((Guid=0000000A0000000B0000000C0000000D,SourceType=INVTEXT(\"Tracker\")))",
-			"Subjects": "((Key=(Source=0000000A0000000B0000000C0000000D,SubjectName=(Name=\"CamA\")),Role=\"/Script/LiveLinkInterface.LiveLinkCameraRole\",Settings=\")" + Root8 + R"(/LiveLink/StagePreset.StagePreset:CamSettings\",bEnabled=True))"
-		} })");
+			"Subjects": "((Key=(Source=0000000A0000000B0000000C0000000D,SubjectName=(Name=\"CamA\")),Role=\"/Script/LiveLinkInterface.LiveLinkCameraRole\",Settings=\")J" + Root8 + R"J(/LiveLink/StagePreset.StagePreset:CamSettings\",bEnabled=True))"
+		} })J");
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 	UE::AssetRegistryHost::StartAssetScan();
 
@@ -329,8 +332,8 @@ TEST_F(AssetRegistryTest, UnloadableAssetsGiveNullAndAClearMessage)
 TEST_F(AssetRegistryTest, BadPropertyValueKeepsItsDefaultAndTheRestLoads)
 {
 	const FString Package = PackageName(TEXT("Settings"));
-	WriteFile("Settings.uasset.json", R"({ "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
-		"Properties": { "NoSuchProperty": "1", "Role": "/Script/LiveLinkInterface.LiveLinkTransformRole", "bRebroadcastSubject": "True" } })");
+	WriteFile("Settings.uasset.json", R"J({ "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
+		"Properties": { "NoSuchProperty": "1", "Role": "/Script/LiveLinkInterface.LiveLinkTransformRole", "bRebroadcastSubject": "True" } })J");
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 
 	FLogCapture Log;
@@ -371,9 +374,9 @@ TEST_F(AssetRegistryTest, SaveAndReloadOfAPresetKeepsReferencesToItsSubobjects)
 {
 	const FString PresetPackage = PackageName(TEXT("RoundTrip"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
-	WriteFile("RoundTrip.uasset.json", R"({ "Class": "/Script/LiveLink.LiveLinkPreset",
+	WriteFile("RoundTrip.uasset.json", R"J({ "Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "S", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings", "Properties": { "bRebroadcastSubject": "True" } } ],
-		"Properties": { "Subjects": "((Key=(SubjectName=(Name=\"Cam\")),Role=\"/Script/LiveLinkInterface.LiveLinkTransformRole\",Settings=\")" + Root8 + R"(/RoundTrip.RoundTrip:S\",bEnabled=True))" } })");
+		"Properties": { "Subjects": "((Key=(SubjectName=(Name=\"Cam\")),Role=\"/Script/LiveLinkInterface.LiveLinkTransformRole\",Settings=\")J" + Root8 + R"J(/RoundTrip.RoundTrip:S\",bEnabled=True))" } })J");
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 
 	UPackage* First = LoadPackage(nullptr, *PresetPackage, LOAD_None);

@@ -10,6 +10,9 @@
 #include "Roles/LiveLinkCameraRole.h"
 #include "Roles/LiveLinkCameraTypes.h"
 
+#include "Templates/Casts.h"
+#include "UObject/UnrealType.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -96,7 +99,7 @@ TEST_F(LiveLinkCommandTest, PushedFrameIsWhatTheSubjectEvaluatesTo)
 	ASSERT_TRUE(Run(TEXT("livelink push CamA FocalLength=35 FocusDistance=250.5")));
 
 	FLiveLinkSubjectFrameData Frame;
-	ASSERT_TRUE(Client->EvaluateFrame_AnyThread(TEXT("CamA"), ULiveLinkCameraRole::StaticClass(), Frame));
+	ASSERT_TRUE(Client->EvaluateFrame_AnyThread(FName(TEXT("CamA")), ULiveLinkCameraRole::StaticClass(), Frame));
 	const FLiveLinkCameraFrameData* Camera = Frame.FrameData.Cast<FLiveLinkCameraFrameData>();
 	ASSERT_NE(Camera, nullptr);
 	EXPECT_EQ(Camera->FocalLength, 35.0f);
@@ -128,5 +131,5 @@ TEST_F(LiveLinkCommandTest, BadArgumentsFailWithAMessageAndChangeNothing)
 	EXPECT_FALSE(Run(TEXT("livelink push CamA NoSuchField=1")));
 	EXPECT_FALSE(Run(TEXT("livelink push CamA FocalLength=abc")));
 	FLiveLinkSubjectFrameData Frame;
-	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(TEXT("CamA"), ULiveLinkCameraRole::StaticClass(), Frame));
+	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(FName(TEXT("CamA")), ULiveLinkCameraRole::StaticClass(), Frame));
 }

@@ -15,6 +15,9 @@
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
+#include "Templates/Casts.h"
+#include "UObject/UnrealType.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -242,7 +245,7 @@ TEST_F(LiveLinkTest, FramesEvaluateThroughTheSubjectsRoleOrAParentRole)
 	EXPECT_TRUE(Client->IsSubjectEnabled(Key, false));
 
 	FLiveLinkSubjectFrameData Before;
-	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(TEXT("Cam"), ULiveLinkCameraRole::StaticClass(), Before));
+	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(FName(TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), Before));
 
 	FLiveLinkCameraFrameData Frame;
 	Frame.FocalLength = 35.0f;
@@ -251,20 +254,20 @@ TEST_F(LiveLinkTest, FramesEvaluateThroughTheSubjectsRoleOrAParentRole)
 	Client->PushSubjectFrameData_AnyThread(Key, FLiveLinkFrameDataStruct(FLiveLinkBaseFrameData::StaticStruct(), FLiveLinkBaseFrameData()));
 
 	FLiveLinkSubjectFrameData AsCamera;
-	ASSERT_TRUE(Client->EvaluateFrame_AnyThread(TEXT("Cam"), ULiveLinkCameraRole::StaticClass(), AsCamera));
+	ASSERT_TRUE(Client->EvaluateFrame_AnyThread(FName(TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), AsCamera));
 	ASSERT_NE(AsCamera.FrameData.Cast<FLiveLinkCameraFrameData>(), nullptr);
 	EXPECT_EQ(AsCamera.FrameData.Cast<FLiveLinkCameraFrameData>()->FocalLength, 35.0f);
 	EXPECT_TRUE(AsCamera.StaticData.Cast<FLiveLinkCameraStaticData>()->bIsFocalLengthSupported);
 
 	FLiveLinkSubjectFrameData AsTransform;
-	EXPECT_TRUE(Client->EvaluateFrame_AnyThread(TEXT("Cam"), ULiveLinkTransformRole::StaticClass(), AsTransform));
+	EXPECT_TRUE(Client->EvaluateFrame_AnyThread(FName(TEXT("Cam")), ULiveLinkTransformRole::StaticClass(), AsTransform));
 	EXPECT_TRUE(Client->DoesSubjectSupportsRole_AnyThread(Key, ULiveLinkTransformRole::StaticClass()));
 
 	const FLiveLinkSubjectKey TransformKey(Source, TEXT("Rig"));
 	Client->PushSubjectStaticData_AnyThread(TransformKey, ULiveLinkTransformRole::StaticClass(), FLiveLinkStaticDataStruct(FLiveLinkTransformStaticData::StaticStruct()));
 	Client->PushSubjectFrameData_AnyThread(TransformKey, FLiveLinkFrameDataStruct(FLiveLinkTransformFrameData::StaticStruct()));
 	FLiveLinkSubjectFrameData RigAsCamera;
-	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(TEXT("Rig"), ULiveLinkCameraRole::StaticClass(), RigAsCamera));
+	EXPECT_FALSE(Client->EvaluateFrame_AnyThread(FName(TEXT("Rig")), ULiveLinkCameraRole::StaticClass(), RigAsCamera));
 }
 
 TEST_F(LiveLinkTest, BuildFromClientCapturesSourcesAndSubjectsForALaterApply)

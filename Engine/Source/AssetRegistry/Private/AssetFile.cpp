@@ -203,7 +203,8 @@ namespace
 			}
 			FJson ChildJson = FJson::object();
 			ChildJson["Name"] = AssetStrings::ToUtf8(Child->GetName());
-			for (auto& [Key, Value] : SerializeObject(Child).items())
+			FJson ChildBody = SerializeObject(Child);
+			for (auto& [Key, Value] : ChildBody.items())
 			{
 				ChildJson[Key] = Value;
 			}

@@ -30,7 +30,16 @@ FLiveLinkClient::FLiveLinkClient() = default;
 
 FLiveLinkClient::~FLiveLinkClient()
 {
-	RemoveAllSources();
+	// Going away with the module: release quietly, handlers may belong to modules already shut down.
+	for (FSubjectEntry& Entry : Subjects)
+	{
+		Entry.Settings->RemoveFromRoot();
+	}
+	for (FSourceEntry& Entry : Sources)
+	{
+		Entry.Source->RequestSourceShutdown();
+		Entry.Settings->RemoveFromRoot();
+	}
 }
 
 void FLiveLinkClient::Tick()

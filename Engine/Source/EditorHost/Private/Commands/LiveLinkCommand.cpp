@@ -229,7 +229,7 @@ namespace
 		// The enabled subject of the name is the one evaluated, so frames go to it.
 		const FName SubjectName(*Tokens[1]);
 		const TArray<FLiveLinkSubjectKey> Enabled = Client.GetSubjects(false, false);
-		const int32 KeyIndex = Enabled.IndexOfByPredicate([SubjectName](const FLiveLinkSubjectKey& Candidate) { return Candidate.SubjectName == SubjectName; });
+		const int32 KeyIndex = Enabled.IndexOfByPredicate([SubjectName](const FLiveLinkSubjectKey& Candidate) { return Candidate.SubjectName.Name == SubjectName; });
 		if (KeyIndex == INDEX_NONE)
 		{
 			return Fail(Ar, FString::Printf(TEXT("no enabled subject '%s'"), *Tokens[1]));
