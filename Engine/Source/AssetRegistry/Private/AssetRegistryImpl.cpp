@@ -364,7 +364,7 @@ void FAssetRegistryImpl::ScanFolder(const FMount& Mount, const FString& Folder)
 	std::error_code Error;
 	if (!fs::is_directory(Start, Error))
 	{
-		UE_LOG(LogAssetRegistry, Warning, TEXT("Content folder %s of %s/ does not exist"), *Folder, *Mount.RootPath);
+		UE_LOG(LogAssetRegistry, Verbose, TEXT("Content folder %s of %s/ does not exist"), *Folder, *Mount.RootPath);
 		return;
 	}
 
