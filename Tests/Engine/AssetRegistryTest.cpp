@@ -8,6 +8,7 @@
 #include "LiveLinkPreset.h"
 #include "LiveLinkSubjectSettings.h"
 #include "Misc/OutputDevice.h"
+#include "Misc/PackageName.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "Roles/LiveLinkCameraRole.h"
 #include "Roles/LiveLinkTransformRole.h"
@@ -392,4 +393,21 @@ TEST_F(AssetRegistryTest, SaveAndReloadOfAPresetKeepsReferencesToItsSubobjects)
 	ASSERT_NE(Subject.Settings.Get(), nullptr);
 	EXPECT_EQ(Subject.Settings->GetOuter(), Preset);
 	EXPECT_TRUE(Subject.Settings->bRebroadcastSubject);
+}
+
+TEST_F(AssetRegistryTest, MountedRootsResolvePackageFilesUntilUnmounted)
+{
+	WriteFile("Cams/Preset.uasset.json", AssetOfClass(PresetClass));
+	const FString Package = Root + TEXT("/Cams/Preset");
+	EXPECT_FALSE(FPackageName::DoesPackageExist(Package));
+
+	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
+	FString Filename;
+	EXPECT_TRUE(FPackageName::DoesPackageExist(Package, &Filename));
+	ASSERT_TRUE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Package, Filename));
+	EXPECT_EQ(Filename, ContentDir() / TEXT("Cams/Preset.uasset.json"));
+
+	UE::AssetRegistryHost::UnmountContent(Root + TEXT("/"));
+	EXPECT_FALSE(FPackageName::DoesPackageExist(Package));
+	EXPECT_FALSE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Package, Filename));
 }

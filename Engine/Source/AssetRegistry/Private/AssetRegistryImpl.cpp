@@ -3,6 +3,7 @@
 #include "AssetFile.h"
 #include "AssetRegistryLog.h"
 #include "AssetRegistryHost.h"
+#include "Misc/PackageName.h"
 #include "StringConversion.h"
 #include "UObject/Class.h"
 #include "UObject/Object.h"
@@ -86,6 +87,14 @@ FAssetRegistryImpl& FAssetRegistryImpl::GetInstance()
 void FAssetRegistryImpl::DestroyInstance()
 {
 	GRegistry.reset();
+}
+
+FAssetRegistryImpl::~FAssetRegistryImpl()
+{
+	for (const FMount& Mount : Mounts)
+	{
+		FPackageName::UnRegisterMountPoint(Mount.RootPath + TEXT("/"), Mount.ContentDir);
+	}
 }
 
 IAssetRegistry* IAssetRegistry::Get()
@@ -303,6 +312,8 @@ void FAssetRegistryImpl::Mount(const FString& RootPath, const FString& ContentDi
 		}
 	}
 	Mounts.Add(FMount{Root, ContentDir});
+	// The object system's package names resolve through the same roots.
+	FPackageName::RegisterMountPoint(Root + TEXT("/"), ContentDir);
 	if (bScanStarted)
 	{
 		ScanFolder(Mounts.Last(), ContentDir);
@@ -325,6 +336,7 @@ void FAssetRegistryImpl::Unmount(const FString& RootPath)
 	{
 		if (Mounts[Index].RootPath.Equals(Root, ESearchCase::IgnoreCase))
 		{
+			FPackageName::UnRegisterMountPoint(Mounts[Index].RootPath + TEXT("/"), Mounts[Index].ContentDir);
 			Mounts.RemoveAt(Index);
 			break;
 		}

@@ -12,6 +12,8 @@ public:
 	/** Destroys the singleton; the next use creates a fresh one. */
 	static void DestroyInstance();
 
+	virtual ~FAssetRegistryImpl();
+
 	// IAssetRegistry
 	virtual bool GetAssetsByClass(FTopLevelAssetPath ClassPathName, TArray<FAssetData>& OutAssetData, bool bSearchSubClasses = false) const override;
 	virtual bool GetAssetsByPath(FName PackagePath, TArray<FAssetData>& OutAssetData, bool bRecursive = false, bool bIncludeOnlyOnDiskAssets = false) const override;
