@@ -193,7 +193,7 @@ TEST(EditorMaps, TheStartupMapOpensAtBootAndLaterMapsReplaceIt)
 		EXPECT_FALSE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Missing")));
 		EXPECT_EQ(Engine.GetWorld(), Stage);
 		EXPECT_EQ(Opened.Num(), 1);
-		EXPECT_EQ(Log.Count(TEXT("/Game/Maps/Missing"), ELogVerbosity::Warning), 1);
+		EXPECT_EQ(Log.Count(TEXT("failed to load map /Game/Maps/Missing"), ELogVerbosity::Warning), 1);
 	}
 
 	// Opening another map tears the previous world down.

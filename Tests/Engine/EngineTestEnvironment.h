@@ -20,6 +20,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -62,6 +64,26 @@ public:
 	TArray<ELogVerbosity::Type> Verbosities;
 };
 
+/** Echoes log lines to stderr while it lives; QUOVEX_TEST_ECHO_LOG=1 turns it on for a test run. */
+class FTestLogEcho : public FOutputDevice
+{
+public:
+	FTestLogEcho()
+	{
+		GLog->AddOutputDevice(this);
+	}
+
+	virtual ~FTestLogEcho() override
+	{
+		GLog->RemoveOutputDevice(this);
+	}
+
+	virtual void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName& Category) override
+	{
+		fprintf(stderr, "%s: %s\n", TCHAR_TO_UTF8(*Category.ToString()), TCHAR_TO_UTF8(V));
+	}
+};
+
 /**
  * A temporary project (content mounted at /Game/, config and user folders of its own) booted through the
  * host as the editor (or as a game); the host shuts it down in the engine's order and removes the folder.
@@ -84,6 +106,11 @@ public:
 		if (BeforeBoot)
 		{
 			BeforeBoot(*this);
+		}
+
+		if (getenv("QUOVEX_TEST_ECHO_LOG"))
+		{
+			Echo = MakeUnique<FTestLogEcho>();
 		}
 
 		FEditorHostOptions Options;
@@ -140,4 +167,5 @@ public:
 private:
 	std::filesystem::path Root;
 	bool bBooted = false;
+	TUniquePtr<FTestLogEcho> Echo;
 };

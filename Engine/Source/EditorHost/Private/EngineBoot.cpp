@@ -78,11 +78,11 @@ namespace EngineBoot
 		GIsEditor = !bRunningGame;
 		if (bRunningGame)
 		{
-			GEngine = NewObject<UGameEngine>(GetTransientPackage(), FName(TEXT("GameEngine")));
+			GEngine = NewObject<UGameEngine>(GetTransientPackage());
 		}
 		else
 		{
-			UUnrealEdEngine* EditorEngine = NewObject<UUnrealEdEngine>(GetTransientPackage(), FName(TEXT("UnrealEdEngine")));
+			UUnrealEdEngine* EditorEngine = NewObject<UUnrealEdEngine>(GetTransientPackage());
 			GEngine = EditorEngine;
 			GEditor = EditorEngine;
 			GUnrealEd = EditorEngine;
@@ -146,6 +146,8 @@ namespace EngineBoot
 	void DestroyEngine()
 	{
 		PerspectiveViewportClient.Reset();
+		// Mounts and scanned assets belong to this run; a later boot (tests) mounts its own.
+		UE::AssetRegistryHost::Reset();
 		if (GEngine == nullptr)
 		{
 			return;
@@ -170,5 +172,8 @@ namespace EngineBoot
 		GEditor = nullptr;
 		GUnrealEd = nullptr;
 		GIsEditor = false;
+
+		// The engine's final purge: everything marked as garbage is destroyed before the next boot.
+		CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 	}
 }

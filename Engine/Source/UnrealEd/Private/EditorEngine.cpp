@@ -192,6 +192,9 @@ void UEditorEngine::EndPlayMap()
 	PlayWorld = nullptr;
 	bIsSimulatingInEditor = false;
 	FEditorDelegates::ShutdownPIE.Broadcast(bSimulating);
+
+	// The play world's objects go now, so the next session can reuse their names.
+	CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 }
 
 void UEditorEngine::SetEditorWorld(UWorld* World)
@@ -211,5 +214,6 @@ void UEditorEngine::SetEditorWorld(UWorld* World)
 	if (OldWorld)
 	{
 		OldWorld->DestroyWorld(false);
+		CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
 	}
 }
