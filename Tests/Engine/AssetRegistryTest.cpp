@@ -411,3 +411,51 @@ TEST_F(AssetRegistryTest, MountedRootsResolvePackageFilesUntilUnmounted)
 	EXPECT_FALSE(FPackageName::DoesPackageExist(Package));
 	EXPECT_FALSE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Package, Filename));
 }
+
+TEST_F(AssetRegistryTest, AssetsCreatedInMemoryAreListedButNotAsOnDiskUntilSaved)
+{
+	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
+	UE::AssetRegistryHost::StartAssetScan();
+	IAssetRegistry& Registry = IAssetRegistry::GetChecked();
+	const FString Package = PackageName(TEXT("Fresh"));
+	UPackage* Outer = CreatePackage(*Package);
+	ULiveLinkSubjectSettings* Asset = NewObject<ULiveLinkSubjectSettings>(Outer, TEXT("Fresh"), RF_Public | RF_Standalone);
+
+	FAssetRegistryModule::AssetCreated(Asset);
+	TArray<FAssetData> All;
+	Registry.GetAllAssets(All);
+	TArray<FAssetData> OnDisk;
+	Registry.GetAllAssets(OnDisk, true);
+	EXPECT_EQ(Names(All), TArray<FString>{Package});
+	EXPECT_TRUE(OnDisk.IsEmpty());
+	EXPECT_EQ(All[0].FastGetAsset(false), Asset);
+
+	ASSERT_TRUE(UE::AssetRegistryHost::SavePackageToAssetFile(Outer));
+	OnDisk.Reset();
+	Registry.GetAllAssets(OnDisk, true);
+	EXPECT_EQ(Names(OnDisk), TArray<FString>{Package});
+
+	TArray<FString> Removed;
+	Registry.OnAssetRemoved().AddLambda([&Removed](const FAssetData& Data) { Removed.Add(Data.PackageName.ToString()); });
+	FAssetRegistryModule::AssetDeleted(Asset);
+	EXPECT_EQ(Removed, TArray<FString>{Package});
+	All.Reset();
+	Registry.GetAllAssets(All);
+	EXPECT_TRUE(All.IsEmpty());
+}
+
+TEST_F(AssetRegistryTest, PackagesWhoseNamesDifferOnlyInCaseAreKeptOnceInRegistryOrder)
+{
+	WriteFile("StagePreset.uasset.json", AssetOfClass(PresetClass));
+	WriteFile("stagepreset.uasset.json", AssetOfClass("/Script/LiveLinkInterface.LiveLinkSubjectSettings"));
+	FLogCapture Log;
+	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
+	UE::AssetRegistryHost::StartAssetScan();
+
+	TArray<FAssetData> Assets;
+	IAssetRegistry::GetChecked().GetAllAssets(Assets);
+	ASSERT_EQ(Assets.Num(), 1);
+	// Ordinal order puts the upper-case name first; the other file is reported and skipped.
+	EXPECT_EQ(Assets[0].AssetClassPath, ULiveLinkPreset::StaticClass()->GetClassPathName());
+	EXPECT_TRUE(Log.AnyContains(TEXT("stagepreset.uasset.json")));
+}
