@@ -240,7 +240,7 @@ TEST(BlueprintAssets, LoadingMakesAGeneratedClassFromTheParent)
 	ASSERT_NE(Spawned, nullptr);
 	EXPECT_NE(Cast<ACameraActor>(Spawned), nullptr);
 	EXPECT_TRUE(Spawned->GetActorLabel().StartsWith(TEXT("BP_Camera")));
-	EXPECT_FALSE(Spawned->GetActorLabel().Contains(TEXT("_C")));
+	EXPECT_FALSE(Spawned->GetActorLabel().StartsWith(TEXT("BP_Camera_C")));
 
 	FTestLogCapture Log;
 	UBlueprint* Orphan = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Orphan.BP_Orphan"));

@@ -153,7 +153,11 @@ TEST_F(EditorFunctionLibraryTest, CurrentWorldFollowsPlayInEditor)
 	ASSERT_NE(GEditor->PlayWorld, nullptr);
 	EXPECT_TRUE(UQuovexEditorFunctionLibrary::IsPIE());
 	EXPECT_EQ(UQuovexEditorFunctionLibrary::GetCurrentWorld(), GEditor->PlayWorld.Get());
-	EXPECT_TRUE(UQuovexEditorFunctionLibrary::HasValidWorld(GEditor->PlayWorld->GetWorldSettings() ? static_cast<UObject*>(GEditor->PlayWorld->GetWorldSettings()) : GEditor->PlayWorld.Get()));
+	TArray<AActor*> PlayCameras;
+	UGameplayStatics::GetAllActorsWithTag(GEditor->PlayWorld, QuovexTags::TAG_CAMERA, PlayCameras);
+	ASSERT_FALSE(PlayCameras.IsEmpty());
+	EXPECT_TRUE(UQuovexEditorFunctionLibrary::HasValidWorld(PlayCameras[0]));
+	EXPECT_FALSE(UQuovexEditorFunctionLibrary::HasValidWorld(UQuovexEditorFunctionLibrary::StaticClass()->GetDefaultObject()));
 
 	ASSERT_TRUE(Run(TEXT("pie stop")));
 	EXPECT_FALSE(UQuovexEditorFunctionLibrary::IsPIE());

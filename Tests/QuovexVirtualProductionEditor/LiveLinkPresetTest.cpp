@@ -9,17 +9,17 @@ namespace
 	/** A preset with one source and the given subjects, all with default settings. */
 	std::string PresetJson(const std::vector<std::string>& Subjects)
 	{
+		// The property values are the engine's text form, escaped once more for JSON.
 		const std::string Guid = "1F2E3D4C5B6A79880123456789ABCDEF";
 		std::string SubjectList;
 		for (const std::string& Subject : Subjects)
 		{
-			if (!SubjectList.empty())
-			{
-				SubjectList += ",";
-			}
+			SubjectList += SubjectList.empty() ? "" : ",";
 			SubjectList += "(Key=(Source=" + Guid + ",SubjectName=(Name=\\\"" + Subject + "\\\")),Role=\\\"/Script/QuovexTracking.QuovexLiveLinkRole\\\",bEnabled=True)";
 		}
-		return R"({ "Class": "/Script/LiveLink.LiveLinkPreset", "Properties": { "Sources": "((Guid=)" + Guid + R"(,SourceType=INVTEXT(\"Test\")))", "Subjects": "()" + SubjectList + R"()" } })";
+		return std::string("{ \"Class\": \"/Script/LiveLink.LiveLinkPreset\", \"Properties\": { ")
+			+ "\"Sources\": \"((Guid=" + Guid + ",SourceType=INVTEXT(\\\"Test\\\")))\", "
+			+ "\"Subjects\": \"(" + SubjectList + ")\" } }";
 	}
 
 	std::string GameIni(const std::string& PresetName)

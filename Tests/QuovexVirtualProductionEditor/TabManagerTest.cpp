@@ -12,6 +12,7 @@
 #include "QuovexTabManager.h"
 #include "QuovexTabManagerInterface.h"
 #include "QuovexVirtualProductionStyle.h"
+#include "UObject/Package.h"
 #include "UObject/RuntimeClassBuilder.h"
 #include "Widgets/Docking/SDockTab.h"
 

@@ -278,13 +278,11 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	GStage = EHostStage::EngineCreated;
 	MountAllContent();
 	EngineBoot::StartAssetScan();
+	// Engine modules the engine starts before any plugin: sequences in every run, editor utilities in the editor.
+	FModuleManager::Get().LoadModule(TEXT("LevelSequence"));
 	if (!Options.bRunningGame)
 	{
-		// Editor modules the editor itself starts before any plugin (the editor utility widgets' home among them).
-		for (const TCHAR* EditorModule : { TEXT("Blutility") })
-		{
-			FModuleManager::Get().LoadModule(EditorModule);
-		}
+		FModuleManager::Get().LoadModule(TEXT("Blutility"));
 	}
 	if (!LoadPreInitModules())
 	{
