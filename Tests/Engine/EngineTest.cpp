@@ -89,7 +89,7 @@ TEST(WorldActors, TagQueriesReturnLiveActorsInLevelOrder)
 TEST(WorldActors, QueriesWithoutAWorldWarnAndReturnNothing)
 {
 	FScopedTestEngine Engine;
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	TArray<AActor*> Found;
 	Found.Add(nullptr);
 	UGameplayStatics::GetAllActorsOfClass(nullptr, AActor::StaticClass(), Found);
@@ -105,7 +105,7 @@ TEST(WorldActors, SpawnRefusesWhatCannotBeAnActorAndResolvesNameClashesByMode)
 {
 	FScopedTestEngine Engine;
 	UWorld* World = Engine.GetWorld();
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 
 	EXPECT_EQ(World->SpawnActor(nullptr), nullptr);
 	EXPECT_EQ(World->SpawnActor(UCameraComponent::StaticClass()), nullptr);
@@ -242,7 +242,7 @@ TEST(BlueprintAssets, LoadingMakesAGeneratedClassFromTheParent)
 	EXPECT_TRUE(Spawned->GetActorLabel().StartsWith(TEXT("BP_Camera")));
 	EXPECT_FALSE(Spawned->GetActorLabel().StartsWith(TEXT("BP_Camera_C")));
 
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	UBlueprint* Orphan = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Orphan.BP_Orphan"));
 	ASSERT_NE(Orphan, nullptr);
 	EXPECT_EQ(Orphan->GeneratedClass, nullptr);

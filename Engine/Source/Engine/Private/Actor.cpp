@@ -2,6 +2,7 @@
 
 #include "Components/ActorComponent.h"
 #include "Components/SceneComponent.h"
+#include "Engine/BlueprintGeneratedClass.h"
 #include "Engine/Level.h"
 #include "Engine/World.h"
 #include "UObject/Package.h"
@@ -244,7 +245,7 @@ FString AActor::GetDefaultActorLabel() const
 {
 	FString Label = GetClass()->GetName();
 	// Blueprint classes carry a generated-class suffix that the editor hides.
-	if (!GetClass()->HasAnyClassFlags(CLASS_Native))
+	if (Cast<UBlueprintGeneratedClass>(GetClass()) != nullptr)
 	{
 		Label.RemoveFromEnd(TEXT("_C"));
 	}
