@@ -189,7 +189,7 @@ TEST(EditorMaps, TheStartupMapOpensAtBootAndLaterMapsReplaceIt)
 
 	// A map that cannot be loaded leaves the edited world alone and announces nothing.
 	{
-		FTestLogCapture Log;
+		FEngineTestLogCapture Log;
 		EXPECT_FALSE(FEditorFileUtils::LoadMap(TEXT("/Game/Maps/Missing")));
 		EXPECT_EQ(Engine.GetWorld(), Stage);
 		EXPECT_EQ(Opened.Num(), 1);
@@ -225,7 +225,7 @@ TEST(EditorSaving, SavePackagesWritesAssetPackagesAndRefusesTransientOnes)
 	EXPECT_TRUE(std::filesystem::exists(TCHAR_TO_UTF8(*Filename)));
 	EXPECT_FALSE(Package->IsDirty());
 
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({GetTransientPackage()}, false));
 	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({Package, nullptr}, false));
 }
@@ -248,7 +248,7 @@ TEST(AssetTools, DuplicateAssetCopiesIntoANewRegisteredPackageOnlyOnce)
 	IAssetRegistry::GetChecked().GetAssetsByPackageName(FName(TEXT("/Game/Copies/Copy")), Registered);
 	EXPECT_EQ(Registered.Num(), 1);
 
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("Copy"), TEXT("/Game/Copies"), Original), nullptr);
 	EXPECT_EQ(AssetTools.DuplicateAssetWithDialog(TEXT("Copy"), TEXT("/Game/Copies/"), Original), nullptr);
 	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("Bad.Name"), TEXT("/Game/Copies"), Original), nullptr);

@@ -102,7 +102,7 @@ TEST_F(EditorUtilityTest, LoadingBuildsAWidgetClassDerivedFromTheParent)
 
 TEST_F(EditorUtilityTest, BlueprintWithMissingParentHasNoClassAndOpensAnEmptyTab)
 {
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	UEditorUtilityWidgetBlueprint* Blueprint = LoadPanel(TEXT("EUW_Orphan"));
 	ASSERT_NE(Blueprint, nullptr);
 	EXPECT_EQ(Blueprint->GeneratedClass, nullptr);
@@ -161,7 +161,7 @@ TEST_F(EditorUtilityTest, BlueprintWithoutWidgetTreeGivesAWidgetWithoutRoot)
 
 TEST_F(EditorUtilityTest, CreateWidgetRefusesAbstractAndNonWidgetClasses)
 {
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	EXPECT_EQ(CreateWidget<UUserWidget>(Engine.GetWorld(), UEditorUtilityWidget::StaticClass()), nullptr);
 	EXPECT_EQ(Log.Count(TEXT("EditorUtilityWidget"), ELogVerbosity::Error), 1);
 	EXPECT_EQ(CreateWidget<UUserWidget>(static_cast<UObject*>(nullptr), UEditorUtilityWidget::StaticClass()), nullptr);

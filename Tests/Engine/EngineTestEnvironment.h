@@ -27,15 +27,15 @@
 #include <string>
 
 /** Collects log lines while it lives. */
-class FTestLogCapture : public FOutputDevice
+class FEngineTestLogCapture : public FOutputDevice
 {
 public:
-	FTestLogCapture()
+	FEngineTestLogCapture()
 	{
 		GLog->AddOutputDevice(this);
 	}
 
-	virtual ~FTestLogCapture() override
+	virtual ~FEngineTestLogCapture() override
 	{
 		GLog->RemoveOutputDevice(this);
 	}

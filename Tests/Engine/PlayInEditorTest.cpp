@@ -126,7 +126,7 @@ TEST(PlayInEditor, ASecondRequestOrAnEndWithoutSessionChangesNothing)
 
 	StartPlay();
 	UWorld* PlayWorld = GEditor->PlayWorld;
-	FTestLogCapture Log;
+	FEngineTestLogCapture Log;
 	StartPlay();
 	EXPECT_EQ(GEditor->PlayWorld, PlayWorld);
 	EXPECT_EQ(Log.Count(TEXT("already running"), ELogVerbosity::Warning), 1);

@@ -183,7 +183,8 @@ TEST_F(TabManagerTest, SubscriptionRefusesDuplicatesNullsAndStrangers)
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	UObject* Listener = NewSubscriber(SubscriberClass(), TEXT("Listener"));
-	UObject* Stranger = NewObject<UObject>(GetTransientPackage(), TEXT("Stranger"));
+	UClass* StrangerClass = UE::ObjectHost::FRuntimeClassBuilder(TEXT("TabStranger"), UObject::StaticClass()).Build();
+	UObject* Stranger = NewSubscriber(StrangerClass, TEXT("Stranger"));
 
 	EXPECT_FALSE(Manager.SubscribeEvents(nullptr));
 	EXPECT_FALSE(Manager.SubscribeEvents(Stranger));

@@ -3,6 +3,7 @@
 #include "CoreGlobals.h"
 #include "EngineBoot.h"
 #include "Engine/Engine.h"
+#include "Framework/Application/SlateApplication.h"
 #include "HAL/IConsoleManager.h"
 #include "HostConsole.h"
 #include "HostLocalization.h"
@@ -274,6 +275,11 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	ApplyConfiguredTimecodeRate();
 
 	// Engine, content, modules.
+	// Slate is up before any plugin module starts, as in the editor: styles and tabs need it.
+	if (!FSlateApplication::IsInitialized())
+	{
+		FSlateApplication::Create();
+	}
 	EngineBoot::CreateEngine(Options.bRunningGame);
 	GStage = EHostStage::EngineCreated;
 	MountAllContent();
@@ -326,6 +332,10 @@ void FEditorHost::Shutdown()
 	FCoreDelegates::OnEnginePreExit.Broadcast();
 	FModuleManager::Get().UnloadModulesAtShutdown();
 	EngineBoot::DestroyEngine();
+	if (FSlateApplication::IsInitialized())
+	{
+		FSlateApplication::Shutdown();
+	}
 	FCoreDelegates::OnExit.Broadcast();
 	if (GConfig)
 	{
