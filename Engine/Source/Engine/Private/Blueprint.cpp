@@ -1,5 +1,7 @@
 #include "Engine/Blueprint.h"
 
+#include "BlueprintScript.h"
+
 #include "Engine/BlueprintGeneratedClass.h"
 #include "Templates/Casts.h"
 #include "UObject/Package.h"
@@ -34,9 +36,12 @@ void UBlueprint::PostLoad()
 			Builder.AddInterface(Description.Interface);
 		}
 	}
+	UE::BlueprintScript::AddEventGraph(*this, Builder);
 	GeneratedClass = Builder.Build();
 	if (UBlueprintGeneratedClass* Generated = Cast<UBlueprintGeneratedClass>(GeneratedClass.Get()))
 	{
 		Generated->GeneratedBy = this;
 	}
+	// A loaded Blueprint class has its default object, as after the engine links a class.
+	GeneratedClass->GetDefaultObject();
 }
