@@ -101,6 +101,13 @@ namespace UE::Core::Private
 			{
 				const FPrintfArg& WidthArg = TakeArg();
 				Width = WidthArg.Kind == FPrintfArg::EKind::Signed ? (int32)WidthArg.Signed : (int32)WidthArg.Unsigned;
+				// A negative width from the arguments is a '-' flag with the positive width.
+				if (Width < 0)
+				{
+					bLeftAlign = true;
+					Width = -Width;
+					Spec.push_back('-');
+				}
 				Spec += std::to_string(Width);
 				++Cursor;
 			}
@@ -119,7 +126,15 @@ namespace UE::Core::Private
 				{
 					const FPrintfArg& PrecisionArg = TakeArg();
 					Precision = PrecisionArg.Kind == FPrintfArg::EKind::Signed ? (int32)PrecisionArg.Signed : (int32)PrecisionArg.Unsigned;
-					Spec += std::to_string(Precision);
+					// A negative precision from the arguments counts as no precision at all.
+					if (Precision < 0)
+					{
+						Spec.pop_back();
+					}
+					else
+					{
+						Spec += std::to_string(Precision);
+					}
 					++Cursor;
 				}
 				while (*Cursor >= u'0' && *Cursor <= u'9')
