@@ -135,6 +135,59 @@ TEST(ObjectLifetimeTest, ClassDefaultObjectsAreSharedAndSeedConfigPropertiesOfNe
 	UE::ObjectHost::DestroyObjectNow(Instance);
 }
 
+TEST(ObjectLifetimeTest, DuplicatesFillConstructorMadePartsAndPointInsideAtTheCopies)
+{
+	UPackage* Package = CreatePackage(TEXT("/Game/LifetimeTest/Duplication"));
+	UReflectionTestObject* Outside = NewObject<UReflectionTestObject>(Package, TEXT("Outside"));
+	UReflectionTestContainer* Source = NewObject<UReflectionTestContainer>(Package, TEXT("Source"));
+	UReflectionTestObject* Part = Source->Part;
+	ASSERT_NE(Part, nullptr);
+	UReflectionTestObject* Nested = NewObject<UReflectionTestObject>(Part, TEXT("Nested"));
+	Part->Counter = 7;
+	Part->Settings.Target = Source;
+	Part->OnEvent.AddDynamic(Nested, &UReflectionTestObject::HandleEvent);
+	Nested->Settings.Target = Part;
+	Source->Links = {Nested, Outside};
+	Source->WeakLink = Nested;
+	Source->Ranks.Add(Nested, 1);
+	Source->Ranks.Add(Outside, 2);
+	Source->Listener = Nested;
+
+	UReflectionTestContainer* Copy = DuplicateObject<UReflectionTestContainer>(Source, Package, TEXT("Copy"));
+	ASSERT_NE(Copy, nullptr);
+
+	// The constructor's part is kept and receives the source part's values.
+	UReflectionTestObject* PartCopy = FindObject<UReflectionTestObject>(Copy, TEXT("Part"));
+	ASSERT_NE(PartCopy, nullptr);
+	EXPECT_EQ(Copy->Part, PartCopy);
+	EXPECT_TRUE(PartCopy->HasAnyFlags(RF_DefaultSubObject));
+	EXPECT_EQ(PartCopy->Counter, 7);
+
+	UReflectionTestObject* NestedCopy = FindObject<UReflectionTestObject>(PartCopy, TEXT("Nested"));
+	ASSERT_NE(NestedCopy, nullptr);
+	EXPECT_NE(NestedCopy, Nested);
+
+	// References into the source's objects lead to the copies, at any depth of the value.
+	EXPECT_EQ(PartCopy->Settings.Target, Copy);
+	EXPECT_EQ(NestedCopy->Settings.Target, PartCopy);
+	EXPECT_EQ(Copy->Links, (TArray<TObjectPtr<UObject>>{NestedCopy, Outside}));
+	EXPECT_EQ(Copy->WeakLink.Get(), NestedCopy);
+	EXPECT_EQ(Copy->Ranks.Num(), 2);
+	EXPECT_EQ(Copy->Ranks.FindRef(NestedCopy), 1);
+	EXPECT_EQ(Copy->Ranks.FindRef(Outside), 2);
+	EXPECT_EQ(Copy->Listener.GetObject(), NestedCopy);
+	EXPECT_EQ(Copy->Listener.GetInterface(), (void*)static_cast<IReflectionTestListener*>(NestedCopy));
+	PartCopy->OnEvent.Broadcast(3);
+	EXPECT_EQ(NestedCopy->Received, TArray<int32>({3}));
+	EXPECT_TRUE(Nested->Received.IsEmpty());
+
+	// The source keeps its own references.
+	EXPECT_EQ(Part->Settings.Target, Source);
+	EXPECT_EQ(Source->Links[0], Nested);
+
+	UE::ObjectHost::DestroyObjectNow(Package);
+}
+
 TEST(ObjectLifetimeTest, SoftPathsParseResolveAndLoadThroughTheInstalledLoader)
 {
 	const FSoftObjectPath Path(TEXT("/Game/LifetimeTest/Loaded.Loaded:Part"));

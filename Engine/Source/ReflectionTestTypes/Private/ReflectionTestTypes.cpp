@@ -50,3 +50,9 @@ UReflectionTestDerived::UReflectionTestDerived()
 {
 	Extra = 1.5;
 }
+
+UReflectionTestContainer::UReflectionTestContainer(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+	Part = CreateDefaultSubobject<UReflectionTestObject>(TEXT("Part"));
+}

@@ -5,6 +5,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
 #include "UObject/Interface.h"
+#include "UObject/ScriptInterface.h"
 #include "Templates/SubclassOf.h"
 #include "ReflectionTestTypes.generated.h"
 
@@ -152,6 +153,32 @@ public:
 
 	UPROPERTY(EditAnywhere, Category = "Test")
 	double Extra = 0.0;
+};
+
+/** Makes a part in its constructor and holds references of every kind, for duplication. */
+UCLASS()
+class REFLECTIONTESTTYPES_API UReflectionTestContainer : public UObject
+{
+	GENERATED_BODY()
+
+public:
+	UReflectionTestContainer(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
+
+	/** The default subobject "Part". */
+	UPROPERTY()
+	TObjectPtr<UReflectionTestObject> Part;
+
+	UPROPERTY()
+	TArray<TObjectPtr<UObject>> Links;
+
+	UPROPERTY()
+	TWeakObjectPtr<UObject> WeakLink;
+
+	UPROPERTY()
+	TMap<TObjectPtr<UObject>, int32> Ranks;
+
+	UPROPERTY()
+	TScriptInterface<IReflectionTestListener> Listener;
 };
 
 UCLASS(Abstract)

@@ -4,8 +4,10 @@
 #include "UObject/Package.h"
 #include "UObject/UnrealType.h"
 #include "UObject/ObjectTable.h"
+#include "UObject/ScriptInterface.h"
 
 #include <algorithm>
+#include <new>
 #include <unordered_set>
 #include <vector>
 
@@ -555,6 +557,164 @@ bool IsGarbageCollecting()
 	return GIsCollectingGarbage;
 }
 
+namespace
+{
+	/** Each duplicated source object and its copy. */
+	typedef TMap<UObject*, UObject*> FDuplicateMap;
+
+	UObject* FindDuplicate(UObject* Object, const FDuplicateMap& Duplicates)
+	{
+		UObject* const* Found = Object ? Duplicates.Find(Object) : nullptr;
+		return Found ? *Found : nullptr;
+	}
+
+	void RemapValue(const FProperty* Property, void* Value, const FDuplicateMap& Duplicates);
+
+	void RemapContainer(const UStruct* Struct, void* Container, const FDuplicateMap& Duplicates)
+	{
+		for (TFieldIterator<FProperty> It(Struct); It; ++It)
+		{
+			for (int32 Index = 0; Index < It->ArrayDim; ++Index)
+			{
+				RemapValue(*It, It->ContainerPtrToValuePtr<void>(Container, Index), Duplicates);
+			}
+		}
+	}
+
+	void RemapDelegate(FScriptDelegate& Delegate, const FDuplicateMap& Duplicates)
+	{
+		if (UObject* Copy = FindDuplicate(Delegate.GetUObjectEvenIfUnreachable(), Duplicates))
+		{
+			Delegate.Object = Copy;
+		}
+	}
+
+	void* AllocateValue(const FProperty* Property)
+	{
+		void* Memory = ::operator new((size_t)Property->GetElementSize(), std::align_val_t((size_t)Property->GetMinAlignment()));
+		Property->InitializeValue(Memory);
+		return Memory;
+	}
+
+	void FreeValue(const FProperty* Property, void* Memory)
+	{
+		Property->DestroyValue(Memory);
+		::operator delete(Memory, std::align_val_t((size_t)Property->GetMinAlignment()));
+	}
+
+	void RemapMap(const FMapProperty* MapProperty, void* Map, const FDuplicateMap& Duplicates)
+	{
+		const FScriptMapOps* Ops = MapProperty->MapOps;
+		if (Ops->Num(Map) == 0)
+		{
+			return;
+		}
+		// Keys take part in the map's hashing, so every pair is added again instead of edited in place.
+		void* OldPairs = ::operator new((size_t)Ops->Size, std::align_val_t((size_t)Ops->Alignment));
+		Ops->Construct(OldPairs);
+		Ops->Copy(OldPairs, Map);
+		Ops->Empty(Map);
+		struct FContext
+		{
+			const FMapProperty* Property;
+			void* Map;
+			const FDuplicateMap* Duplicates;
+		} Context{MapProperty, Map, &Duplicates};
+		Ops->ForEachPair(OldPairs, [](void* ContextPtr, const void* Key, const void* Value)
+		{
+			const FContext& Ctx = *(const FContext*)ContextPtr;
+			void* NewKey = AllocateValue(Ctx.Property->KeyProp);
+			Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
+			RemapValue(Ctx.Property->KeyProp, NewKey, *Ctx.Duplicates);
+			void* NewValue = Ctx.Property->MapOps->FindOrAdd(Ctx.Map, NewKey);
+			Ctx.Property->ValueProp->CopySingleValue(NewValue, Value);
+			RemapValue(Ctx.Property->ValueProp, NewValue, *Ctx.Duplicates);
+			FreeValue(Ctx.Property->KeyProp, NewKey);
+		}, &Context);
+		Ops->Destruct(OldPairs);
+		::operator delete(OldPairs, std::align_val_t((size_t)Ops->Alignment));
+	}
+
+	/** Points one value's references to duplicated objects at their copies; the rest stay as they are. */
+	void RemapValue(const FProperty* Property, void* Value, const FDuplicateMap& Duplicates)
+	{
+		if (Property->IsA<FSoftObjectProperty>())
+		{
+			// A soft reference is a path, kept as it is.
+			return;
+		}
+		if (const FObjectPropertyBase* ObjectProperty = CastField<FObjectPropertyBase>(Property))
+		{
+			if (UObject* Copy = FindDuplicate(ObjectProperty->GetObjectPropertyValue(Value), Duplicates))
+			{
+				ObjectProperty->SetObjectPropertyValue(Value, Copy);
+			}
+		}
+		else if (const FInterfaceProperty* InterfaceProperty = CastField<FInterfaceProperty>(Property))
+		{
+			FScriptInterface& Interface = *(FScriptInterface*)Value;
+			if (UObject* Copy = FindDuplicate(Interface.GetObject(), Duplicates))
+			{
+				Interface.SetObject(Copy);
+				Interface.SetInterface(InterfaceProperty->InterfaceClass ? Copy->GetNativeInterfaceAddress(InterfaceProperty->InterfaceClass) : nullptr);
+			}
+		}
+		else if (const FStructProperty* StructProperty = CastField<FStructProperty>(Property))
+		{
+			RemapContainer(StructProperty->Struct, Value, Duplicates);
+		}
+		else if (const FArrayProperty* ArrayProperty = CastField<FArrayProperty>(Property))
+		{
+			FScriptArrayHelper Helper(ArrayProperty, Value);
+			for (int32 Index = 0; Index < Helper.Num(); ++Index)
+			{
+				RemapValue(ArrayProperty->Inner, Helper.GetRawPtr(Index), Duplicates);
+			}
+		}
+		else if (const FMapProperty* MapProperty = CastField<FMapProperty>(Property))
+		{
+			RemapMap(MapProperty, Value, Duplicates);
+		}
+		else if (Property->IsA<FMulticastDelegateProperty>())
+		{
+			for (FScriptDelegate& Delegate : ((FMulticastScriptDelegate*)Value)->InvocationList)
+			{
+				RemapDelegate(Delegate, Duplicates);
+			}
+		}
+		else if (Property->IsA<FDelegateProperty>())
+		{
+			RemapDelegate(*(FScriptDelegate*)Value, Duplicates);
+		}
+	}
+
+	/** Gives every inner object of Source (recursively) a counterpart under Duplicate: the object of
+	 *  the same name when the copy's constructor already made it, else a new one. */
+	void DuplicateInners(const UObject* Source, UObject* Duplicate, EObjectFlags FlagMask, FDuplicateMap& Duplicates)
+	{
+		TArray<UObject*> Inners;
+		GetObjectsWithOuter(Source, Inners, false);
+		for (UObject* Inner : Inners)
+		{
+			if (Inner->IsA(UField::StaticClass()) || Inner->HasAnyFlags(RF_DuplicateTransient))
+			{
+				continue;
+			}
+			UObject* InnerCopy = (UObject*)FObjectTable::Get().FindInHash(Duplicate, Inner->GetFName());
+			if (InnerCopy == nullptr)
+			{
+				FStaticConstructObjectParameters Params(Inner->GetClass());
+				Params.Outer = Duplicate;
+				Params.Name = Inner->GetFName();
+				Params.SetFlags = (EObjectFlags)(Inner->GetMaskedFlags(FlagMask) & ~(RF_ClassDefaultObject | RF_ArchetypeObject));
+				InnerCopy = StaticConstructObject_Internal(Params);
+			}
+			Duplicates.Add(Inner, InnerCopy);
+			DuplicateInners(Inner, InnerCopy, FlagMask, Duplicates);
+		}
+	}
+}
+
 UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, const FName DestName, EObjectFlags FlagMask, UClass* DestClass)
 {
 	checkf(SourceObject != nullptr, TEXT("StaticDuplicateObject needs a source"));
@@ -564,21 +724,24 @@ UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, 
 	Params.Name = DestName;
 	Params.SetFlags = (EObjectFlags)(SourceObject->GetMaskedFlags(FlagMask) & ~(RF_ClassDefaultObject | RF_ArchetypeObject));
 	UObject* Duplicate = StaticConstructObject_Internal(Params);
-	for (TFieldIterator<FProperty> It(Class); It; ++It)
+
+	// Every copy exists before any value is copied, so references between them can be remapped.
+	FDuplicateMap Duplicates;
+	Duplicates.Add(const_cast<UObject*>(SourceObject), Duplicate);
+	DuplicateInners(SourceObject, Duplicate, FlagMask, Duplicates);
+	for (const TPair<UObject*, UObject*>& Pair : Duplicates)
 	{
-		if (SourceObject->GetClass()->IsChildOf(It->GetOwnerStruct()) && !It->HasAnyPropertyFlags(CPF_DuplicateTransient))
+		UClass* SourceClass = Pair.Key->GetClass();
+		for (TFieldIterator<FProperty> It(Pair.Value->GetClass()); It; ++It)
 		{
-			It->CopyCompleteValue_InContainer(Duplicate, SourceObject);
-		}
-	}
-	// Inner objects are duplicated under the copy, keeping their names.
-	TArray<UObject*> Inners;
-	GetObjectsWithOuter(SourceObject, Inners, false);
-	for (UObject* Inner : Inners)
-	{
-		if (!Inner->IsA(UField::StaticClass()) && !Inner->HasAnyFlags(RF_DuplicateTransient))
-		{
-			StaticDuplicateObject(Inner, Duplicate, Inner->GetFName(), FlagMask);
+			if (SourceClass->IsChildOf(It->GetOwnerStruct()) && !It->HasAnyPropertyFlags(CPF_DuplicateTransient))
+			{
+				It->CopyCompleteValue_InContainer(Pair.Value, Pair.Key);
+				for (int32 Index = 0; Index < It->ArrayDim; ++Index)
+				{
+					RemapValue(*It, It->ContainerPtrToValuePtr<void>(Pair.Value, Index), Duplicates);
+				}
+			}
 		}
 	}
 	return Duplicate;
