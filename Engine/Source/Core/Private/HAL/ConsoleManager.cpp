@@ -374,7 +374,8 @@ public:
 		}
 		if (Variable->TestFlags(ECVF_ReadOnly))
 		{
-			Ar.Log(FString::Printf(TEXT("Error: Unable to edit console variable '%s', it is read only"), DisplayName.c_str()));
+			// At error verbosity so a caller watching for errors (the headless editor's exit status) sees the refusal.
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Unable to edit console variable '%s', it is read only"), DisplayName.c_str()));
 			return true;
 		}
 		std::u16string Value = Rest;

@@ -209,9 +209,11 @@ namespace
 		IFileManager::Get().FindFilesRecursive(Files, *Folder, TEXT("*"), true, false);
 		Files.Sort();
 		Ar.Log(FString::Printf(TEXT("%d files under %s"), Files.Num(), *Folder));
+		// Relative to the folder itself: without a trailing slash its last part would count as a file name.
+		const FString RelativeTo = Folder.EndsWith(TEXT("/")) ? Folder : Folder + TEXT("/");
 		for (FString& File : Files)
 		{
-			FPaths::MakePathRelativeTo(File, *FPaths::Combine(Folder, TEXT("")));
+			FPaths::MakePathRelativeTo(File, *RelativeTo);
 			Ar.Log(FString::Printf(TEXT("  %s"), *File));
 		}
 		return true;
