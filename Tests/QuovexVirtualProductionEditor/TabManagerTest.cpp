@@ -64,10 +64,25 @@ namespace
 			return Tab.IsValid() && Tab->RequestCloseTab();
 		}
 
-		static UObject* NewSubscriber(UClass* Class, const TCHAR* Name)
+		/** Subscribers of one test share a package of their own, so names never clash across tests in one process. */
+		UObject* NewSubscriber(UClass* Class, const TCHAR* Name)
 		{
-			return NewObject<UObject>(GetTransientPackage(), Class, FName(Name));
+			if (!SubscriberPackage)
+			{
+				static int32 Counter = 0;
+				SubscriberPackage = CreatePackage(*FString::Printf(TEXT("/Temp/TabSubscribers%d"), Counter++));
+			}
+			return NewObject<UObject>(SubscriberPackage, Class, FName(Name));
 		}
+
+		/** A class built at run time under a name no earlier test used. */
+		static FString UniqueClassName(const TCHAR* Base)
+		{
+			static int32 Counter = 0;
+			return FString::Printf(TEXT("%s%d"), Base, Counter++);
+		}
+
+		UPackage* SubscriberPackage = nullptr;
 	};
 }
 
@@ -183,7 +198,7 @@ TEST_F(TabManagerTest, SubscriptionRefusesDuplicatesNullsAndStrangers)
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	UObject* Listener = NewSubscriber(SubscriberClass(), TEXT("Listener"));
-	UClass* StrangerClass = UE::ObjectHost::FRuntimeClassBuilder(TEXT("TabStranger"), UObject::StaticClass()).Build();
+	UClass* StrangerClass = UE::ObjectHost::FRuntimeClassBuilder(*UniqueClassName(TEXT("TabStranger")), UObject::StaticClass()).Build();
 	UObject* Stranger = NewSubscriber(StrangerClass, TEXT("Stranger"));
 
 	EXPECT_FALSE(Manager.SubscribeEvents(nullptr));
@@ -237,7 +252,7 @@ TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	static UObject* Second = nullptr;
-	UClass* Leaver = UE::ObjectHost::FRuntimeClassBuilder(TEXT("TabLeaver"), UObject::StaticClass())
+	UClass* Leaver = UE::ObjectHost::FRuntimeClassBuilder(*UniqueClassName(TEXT("TabLeaver")), UObject::StaticClass())
 		.AddInterface(UQuovexTabManagerInterface::StaticClass())
 		.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void*)
 		{
