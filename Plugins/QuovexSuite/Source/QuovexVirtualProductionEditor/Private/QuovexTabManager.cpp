@@ -248,34 +248,29 @@ void FQuovexTabManager::NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint
 	}
 }
 
-bool FQuovexTabManager::OpenTab(FName TabId)
+UEditorUtilitySubsystem* FQuovexTabManager::FindRegisteredTab(FName TabId, FName& OutRegistrationName)
 {
 	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
 	if (!Tab || !Tab->Blueprint || IsRunningCommandlet())
 	{
-		return false;
+		return nullptr;
 	}
-	UEditorUtilitySubsystem* EditorUtilitySubsystem = GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr;
-	if (!EditorUtilitySubsystem)
-	{
-		return false;
-	}
-	return EditorUtilitySubsystem->SpawnRegisteredTabByID(Tab->RegistrationName);
+	OutRegistrationName = Tab->RegistrationName;
+	return GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr;
+}
+
+bool FQuovexTabManager::OpenTab(FName TabId)
+{
+	FName RegistrationName;
+	UEditorUtilitySubsystem* EditorUtilitySubsystem = FindRegisteredTab(TabId, RegistrationName);
+	return EditorUtilitySubsystem && EditorUtilitySubsystem->SpawnRegisteredTabByID(RegistrationName);
 }
 
 bool FQuovexTabManager::CloseTab(FName TabId)
 {
-	FQuovexTabDescriptor* Tab = FindTabByName(TabId);
-	if (!Tab || !Tab->Blueprint || IsRunningCommandlet())
-	{
-		return false;
-	}
-	UEditorUtilitySubsystem* EditorUtilitySubsystem = GEditor ? GEditor->GetEditorSubsystem<UEditorUtilitySubsystem>() : nullptr;
-	if (!EditorUtilitySubsystem)
-	{
-		return false;
-	}
-	return EditorUtilitySubsystem->CloseTabByID(Tab->RegistrationName);
+	FName RegistrationName;
+	UEditorUtilitySubsystem* EditorUtilitySubsystem = FindRegisteredTab(TabId, RegistrationName);
+	return EditorUtilitySubsystem && EditorUtilitySubsystem->CloseTabByID(RegistrationName);
 }
 
 bool FQuovexTabManager::SubscribeEvents(UObject* Object)

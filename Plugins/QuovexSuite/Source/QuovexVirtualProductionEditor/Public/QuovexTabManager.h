@@ -12,6 +12,7 @@
 
 class FSpawnTabArgs;
 class SDockTab;
+class UEditorUtilitySubsystem;
 class UEditorUtilityWidgetBlueprint;
 
 /** One panel tab of the plugin: its identifier, label and the editor utility widget Blueprint that fills it. */
@@ -103,6 +104,9 @@ private:
 
 	/** First entry whose identifier is TabName, or null. */
 	FQuovexTabDescriptor* FindTabByName(FName TabName);
+
+	/** The editor utility subsystem that knows the loaded, registered tab TabId; null when there is none to ask. */
+	UEditorUtilitySubsystem* FindRegisteredTab(FName TabId, FName& OutRegistrationName);
 
 	/** Sets up the spawner of one entry now, or whenever the level editor (re)creates its tab manager. */
 	void SetupTabSpawner(FName TabId);
