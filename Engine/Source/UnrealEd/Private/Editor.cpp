@@ -53,8 +53,10 @@ UWorld* SetPlayInEditorWorld(UWorld* PlayInEditorWorld)
 
 void RestoreEditorWorld(UWorld* EditorWorld)
 {
-	GCurrentEditorOrPlayWorld = EditorWorld;
 	GIsPlayInEditorWorld = EditorWorld != nullptr && EditorWorld->WorldType == EWorldType::PIE;
+	// Only a play world is remembered: the edited world is asked of the editor each time, so a map change
+	// or a new editor never hands back a world that is gone.
+	GCurrentEditorOrPlayWorld = GIsPlayInEditorWorld ? EditorWorld : nullptr;
 }
 
 namespace EditorUtilities
