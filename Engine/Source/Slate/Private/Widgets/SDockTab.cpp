@@ -5,6 +5,7 @@
 SDockTab::SDockTab()
 	: TabRole(ETabRole::PanelTab)
 	, bIsLive(false)
+	, bHasClosed(false)
 {
 }
 
@@ -63,13 +64,14 @@ bool SDockTab::CanCloseTab() const
 
 bool SDockTab::RequestCloseTab()
 {
-	if (!CanCloseTab())
+	if (bHasClosed || !CanCloseTab())
 	{
 		return false;
 	}
 
 	// Keep the tab alive through its callback, which may drop the last other reference.
 	TSharedRef<SDockTab> ThisTab = StaticCastSharedRef<SDockTab>(AsShared());
+	bHasClosed = true;
 	OnTabClosed.ExecuteIfBound(ThisTab);
 
 	bIsLive = false;

@@ -223,6 +223,7 @@ TSharedPtr<SDockTab> FTabManager::TryInvokeTab(const FTabId& TabId, bool bInvoke
 	NewTab->SetLayoutIdentifier(TabId);
 	NewTab->SetTabManager(AsShared());
 	NewTab->bIsLive = true;
+	NewTab->bHasClosed = false;
 	if (TSharedPtr<SWindow> HostWindow = GetHostWindow())
 	{
 		NewTab->AssignParentWidget(HostWindow);

@@ -115,4 +115,6 @@ private:
 	FTabId LayoutIdentifier;
 	TWeakPtr<FTabManager> MyTabManager;
 	bool bIsLive;
+	// Set once the tab has closed, so a later close request (from another tab's callback) runs nothing.
+	bool bHasClosed;
 };
