@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "UObject/WeakObjectPtr.h"
 #include "WidgetBlueprint.h"
 
 #include "EditorUtilityWidgetBlueprint.generated.h"
@@ -44,6 +45,12 @@ protected:
 	/** The widget of the last spawned tab. */
 	UPROPERTY(Transient)
 	TObjectPtr<UEditorUtilityWidget> CreatedUMGWidget;
+
+	/** The stand-in's collector does not clear references, so the widget's death is read from a weak twin. */
+	TWeakObjectPtr<UEditorUtilityWidget> CreatedUMGWidgetLifetime;
+
+	/** The created widget while it lives; forgets it once it has died. */
+	UEditorUtilityWidget* GetLiveCreatedWidget();
 
 	FName RegistrationName;
 };

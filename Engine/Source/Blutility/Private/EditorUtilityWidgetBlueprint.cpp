@@ -14,7 +14,7 @@ TSharedRef<SDockTab> UEditorUtilityWidgetBlueprint::SpawnEditorUITab(const FSpaw
 	TSharedRef<SWidget> Content = CreateUtilityWidget();
 
 	FText Label = FText::FromString(GetName());
-	if (CreatedUMGWidget != nullptr && !CreatedUMGWidget->GetTabDisplayName().IsEmpty())
+	if (GetLiveCreatedWidget() != nullptr && !CreatedUMGWidget->GetTabDisplayName().IsEmpty())
 	{
 		Label = CreatedUMGWidget->GetTabDisplayName();
 	}
@@ -32,7 +32,7 @@ TSharedRef<SDockTab> UEditorUtilityWidgetBlueprint::SpawnEditorUITab(const FSpaw
 TSharedRef<SWidget> UEditorUtilityWidgetBlueprint::CreateUtilityWidget()
 {
 	// A new tab gets a new widget; the previous one leaves its tab's Slate widgets behind.
-	if (CreatedUMGWidget != nullptr)
+	if (GetLiveCreatedWidget() != nullptr)
 	{
 		CreatedUMGWidget->ReleaseSlateResources(true);
 		CreatedUMGWidget = nullptr;
@@ -53,6 +53,7 @@ TSharedRef<SWidget> UEditorUtilityWidgetBlueprint::CreateUtilityWidget()
 	}
 
 	CreatedUMGWidget = CreateWidget<UEditorUtilityWidget>(Owner, WidgetClass);
+	CreatedUMGWidgetLifetime = CreatedUMGWidget.Get();
 	if (CreatedUMGWidget == nullptr)
 	{
 		return SNullWidget::NullWidget;
@@ -62,6 +63,15 @@ TSharedRef<SWidget> UEditorUtilityWidgetBlueprint::CreateUtilityWidget()
 
 UEditorUtilityWidget* UEditorUtilityWidgetBlueprint::GetCreatedWidget() const
 {
+	return CreatedUMGWidgetLifetime.Get();
+}
+
+UEditorUtilityWidget* UEditorUtilityWidgetBlueprint::GetLiveCreatedWidget()
+{
+	if (!CreatedUMGWidgetLifetime.IsValid())
+	{
+		CreatedUMGWidget = nullptr;
+	}
 	return CreatedUMGWidget;
 }
 
