@@ -66,16 +66,16 @@ namespace
 		}
 
 		/** A preset with one source and the given subjects ("Name:RoleClassPath:Enabled"). */
-		ULiveLinkPreset* MakePreset(const FGuid& SourceGuid, const TArray<FString>& SubjectSpecs)
+		ULiveLinkPreset* MakePreset(const FGuid& SourceGuid, const TArray<FString>& SubjectEntries)
 		{
 			ULiveLinkPreset* Preset = NewObject<ULiveLinkPreset>(GetTransientPackage());
 			Presets.Add(Preset);
 			ImportPresetProperty(Preset, TEXT("Sources"), FString::Printf(TEXT("((Guid=%s,SourceType=INVTEXT(\"Stage Tracker\")))"), *SourceGuid.ToString()));
 			FString Subjects;
-			for (const FString& Spec : SubjectSpecs)
+			for (const FString& Entry : SubjectEntries)
 			{
 				TArray<FString> Parts;
-				Spec.ParseIntoArray(Parts, TEXT(":"));
+				Entry.ParseIntoArray(Parts, TEXT(":"));
 				Subjects += FString::Printf(TEXT("%s(Key=(Source=%s,SubjectName=(Name=\"%s\")),Role=\"%s\",bEnabled=%s)"), Subjects.IsEmpty() ? TEXT("") : TEXT(","),
 					*SourceGuid.ToString(), *Parts[0], *(TEXT("/Script/LiveLinkInterface.") + Parts[1]), *Parts[2]);
 			}

@@ -174,7 +174,7 @@ def format_tooltip(comment):
 # ------------------------------------------------------------------ specifiers
 
 def parse_specifier_list(path, tokens, start):
-	"""Reads '( spec, key=value, key=(a,b), meta=(K=V, K2) )' from tokens[start] == '('.
+	"""Reads '( specifier, key=value, key=(a,b), meta=(K=V, K2) )' from tokens[start] == '('.
 	Returns (list of (key, value), index after ')')."""
 	if tokens[start].text != "(":
 		fail(path, tokens[start].line, "expected '(' after the reflection macro")

@@ -89,12 +89,12 @@ namespace UE::Core::Private
 			}
 
 			// Flags, width and precision, passed through to snprintf for numbers.
-			std::string Spec = "%";
+			std::string FormatPiece = "%";
 			bool bLeftAlign = false;
 			while (*Cursor == u'-' || *Cursor == u'+' || *Cursor == u' ' || *Cursor == u'#' || *Cursor == u'0')
 			{
 				bLeftAlign |= *Cursor == u'-';
-				Spec.push_back((char)*Cursor++);
+				FormatPiece.push_back((char)*Cursor++);
 			}
 			int32 Width = 0;
 			if (*Cursor == u'*')
@@ -106,20 +106,20 @@ namespace UE::Core::Private
 				{
 					bLeftAlign = true;
 					Width = -Width;
-					Spec.push_back('-');
+					FormatPiece.push_back('-');
 				}
-				Spec += std::to_string(Width);
+				FormatPiece += std::to_string(Width);
 				++Cursor;
 			}
 			while (*Cursor >= u'0' && *Cursor <= u'9')
 			{
 				Width = Width * 10 + (*Cursor - u'0');
-				Spec.push_back((char)*Cursor++);
+				FormatPiece.push_back((char)*Cursor++);
 			}
 			int32 Precision = -1;
 			if (*Cursor == u'.')
 			{
-				Spec.push_back('.');
+				FormatPiece.push_back('.');
 				++Cursor;
 				Precision = 0;
 				if (*Cursor == u'*')
@@ -129,18 +129,18 @@ namespace UE::Core::Private
 					// A negative precision from the arguments counts as no precision at all.
 					if (Precision < 0)
 					{
-						Spec.pop_back();
+						FormatPiece.pop_back();
 					}
 					else
 					{
-						Spec += std::to_string(Precision);
+						FormatPiece += std::to_string(Precision);
 					}
 					++Cursor;
 				}
 				while (*Cursor >= u'0' && *Cursor <= u'9')
 				{
 					Precision = Precision * 10 + (*Cursor - u'0');
-					Spec.push_back((char)*Cursor++);
+					FormatPiece.push_back((char)*Cursor++);
 				}
 			}
 
@@ -198,17 +198,17 @@ namespace UE::Core::Private
 						FormatFailure(Fmt, (std::string("an integer conversion was given ") + KindName(Arg.Kind)).c_str());
 					}
 					const uint64 Bits = Arg.Kind == FPrintfArg::EKind::Signed ? (uint64)Arg.Signed : Arg.Unsigned;
-					Spec += "ll";
-					Spec.push_back((char)Conversion);
+					FormatPiece += "ll";
+					FormatPiece.push_back((char)Conversion);
 					if (Conversion == u'd' || Conversion == u'i')
 					{
 						const long long Value = LongCount >= 1 ? (long long)(int64)Bits : (bShort ? (long long)(int16)Bits : (long long)(int32)Bits);
-						std::snprintf(Buffer, sizeof(Buffer), Spec.c_str(), Value);
+						std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Value);
 					}
 					else
 					{
 						const unsigned long long Value = LongCount >= 1 ? (unsigned long long)Bits : (bShort ? (unsigned long long)(uint16)Bits : (unsigned long long)(uint32)Bits);
-						std::snprintf(Buffer, sizeof(Buffer), Spec.c_str(), Value);
+						std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Value);
 					}
 					AppendNarrow(Out, Buffer);
 					break;
@@ -227,13 +227,13 @@ namespace UE::Core::Private
 					{
 						FormatFailure(Fmt, (std::string("a floating-point conversion was given ") + KindName(Arg.Kind)).c_str());
 					}
-					Spec.push_back((char)Conversion);
+					FormatPiece.push_back((char)Conversion);
 					std::vector<char> Big;
-					const int Needed = std::snprintf(Buffer, sizeof(Buffer), Spec.c_str(), Arg.Double);
+					const int Needed = std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Arg.Double);
 					if (Needed >= (int)sizeof(Buffer))
 					{
 						Big.resize((SIZE_T)Needed + 1);
-						std::snprintf(Big.data(), Big.size(), Spec.c_str(), Arg.Double);
+						std::snprintf(Big.data(), Big.size(), FormatPiece.c_str(), Arg.Double);
 						AppendNarrow(Out, Big.data());
 					}
 					else
@@ -290,8 +290,8 @@ namespace UE::Core::Private
 					{
 						FormatFailure(Fmt, "%p was given a floating-point number");
 					}
-					Spec.push_back('p');
-					std::snprintf(Buffer, sizeof(Buffer), Spec.c_str(), Arg.Pointer);
+					FormatPiece.push_back('p');
+					std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Arg.Pointer);
 					AppendNarrow(Out, Buffer);
 					break;
 				}
