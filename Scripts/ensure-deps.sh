@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs when any is missing.
 set -euo pipefail
 
-Packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev nlohmann-json3-dev)
+Packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev)
 Missing=()
 for Package in "${Packages[@]}"; do
 	if ! dpkg-query -W -f='${Status}' "$Package" 2>/dev/null | grep -q "install ok installed"; then
