@@ -102,8 +102,9 @@ public:
 		return (const void*)Ptr == (const void*)Other.Get();
 	}
 
+	// U* rather than const U*: an exact match, so comparing with a raw pointer is not ambiguous with the built-in.
 	template <typename U>
-	bool operator==(const U* Other) const
+	bool operator==(U* Other) const
 	{
 		return (const void*)Ptr == (const void*)Other;
 	}
@@ -120,7 +121,7 @@ public:
 	}
 
 	template <typename U>
-	bool operator!=(const U* Other) const
+	bool operator!=(U* Other) const
 	{
 		return !(*this == Other);
 	}

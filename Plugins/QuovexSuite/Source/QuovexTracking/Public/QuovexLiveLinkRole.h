@@ -12,4 +12,8 @@ UCLASS(BlueprintType, meta = (DisplayName = "Quovex Tracker Role"))
 class QUOVEXTRACKING_API UQuovexLiveLinkRole : public ULiveLinkCameraRole
 {
 	GENERATED_BODY()
+
+public:
+	virtual UScriptStruct* GetFrameDataStruct() const override;
+	virtual FText GetDisplayName() const override;
 };

@@ -300,4 +300,12 @@ bool FQuovexVirtualProductionEditorModule::IsPlaying()
 	return GEditor->PlayWorld != nullptr || GIsPlayInEditorWorld;
 }
 
+void FQuovexVirtualProductionEditorModule::AddActiveCameraChangedHandler(const UQuovexVPEditorSubsystem::FOnActiveCameraChangedEvent::FDelegate& Handler)
+{
+	if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
+	{
+		Subsystem->OnActiveCameraChanged().Add(Handler);
+	}
+}
+
 IMPLEMENT_MODULE(FQuovexVirtualProductionEditorModule, QuovexVirtualProductionEditor)

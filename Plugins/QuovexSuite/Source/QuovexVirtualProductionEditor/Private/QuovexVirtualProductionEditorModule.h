@@ -4,6 +4,7 @@
 
 #include "CoreMinimal.h"
 #include "Modules/ModuleInterface.h"
+#include "QuovexVPEditorSubsystem.h"
 #include "UObject/ObjectPtr.h"
 
 class FUICommandList;
@@ -71,6 +72,9 @@ public:
 
 	/** Whether a Play-In-Editor session is running. */
 	virtual bool IsPlaying();
+
+	/** Adds a native handler of the VP subsystem's active-camera event; nothing happens without the subsystem. */
+	virtual void AddActiveCameraChangedHandler(const UQuovexVPEditorSubsystem::FOnActiveCameraChangedEvent::FDelegate& Handler);
 
 private:
 	/** Applies the LiveLink preset named in the project settings once the asset registry knows every asset. */
