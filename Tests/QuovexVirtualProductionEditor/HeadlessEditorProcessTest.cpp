@@ -46,6 +46,11 @@ namespace
 			std::vector<std::string> Out;
 			for (const std::string& Line : Lines)
 			{
+				// What the project's own startup commands printed comes before the commands of the run.
+				if (Line.rfind("LogInit: Ran ", 0) == 0)
+				{
+					Out.clear();
+				}
 				if (!Line.empty() && Line.rfind("Log", 0) != 0)
 				{
 					Out.push_back(Line);

@@ -398,6 +398,14 @@ bool FEditorHost::ExecSequence(const FString& Lines, FOutputDevice& Ar)
 	return bAllSucceeded;
 }
 
+void FEditorHost::RunFrames(int32 Count)
+{
+	for (int32 Frame = 0; Frame < Count && GStage == EHostStage::Running; ++Frame)
+	{
+		RunEngineFrame();
+	}
+}
+
 bool FEditorHost::HasCommandFailed()
 {
 	return GCommandFailed;

@@ -1,6 +1,8 @@
 #include "HostConsole.h"
 
 #include "Misc/OutputDevice.h"
+#include "UObject/Class.h"
+#include "UObject/UObjectGlobals.h"
 
 namespace
 {
@@ -65,4 +67,70 @@ bool FHostConsoleCommands::Execute(const FString& Line, FOutputDevice& Ar, bool&
 	}
 	const FHostConsoleCommandHandler Handler = *Found;
 	return Handler(Args, Ar);
+}
+
+bool FHostConsoleCommands::Tokenize(const FString& Args, TArray<FString>& OutWords, FString& OutError)
+{
+	OutWords.Reset();
+	FString Current;
+	bool bInQuotes = false;
+	bool bHasWord = false;
+	for (int32 Index = 0; Index < Args.Len(); ++Index)
+	{
+		const TCHAR Char = Args[Index];
+		if (Char == TEXT('\\'))
+		{
+			if (Index + 1 >= Args.Len())
+			{
+				OutError = TEXT("a backslash ends the line (nothing to escape)");
+				return false;
+			}
+			Current.AppendChar(Args[++Index]);
+			bHasWord = true;
+		}
+		else if (Char == TEXT('"'))
+		{
+			bInQuotes = !bInQuotes;
+			bHasWord = true;
+		}
+		else if (!bInQuotes && (Char == TEXT(' ') || Char == TEXT('\t')))
+		{
+			if (bHasWord)
+			{
+				OutWords.Add(MoveTemp(Current));
+				Current.Reset();
+				bHasWord = false;
+			}
+		}
+		else
+		{
+			Current.AppendChar(Char);
+			bHasWord = true;
+		}
+	}
+	if (bInQuotes)
+	{
+		OutError = TEXT("a quote is left open");
+		return false;
+	}
+	if (bHasWord)
+	{
+		OutWords.Add(MoveTemp(Current));
+	}
+	return true;
+}
+
+UClass* FHostConsoleCommands::FindClass(const FString& Text, UClass* BaseClass)
+{
+	if (Text.IsEmpty())
+	{
+		return nullptr;
+	}
+	// A path may name a Blueprint class whose package is not loaded yet.
+	UClass* Class = Text.StartsWith(TEXT("/")) ? LoadObject<UClass>(nullptr, *Text) : FindFirstObject<UClass>(*Text, EFindFirstObjectOptions::NativeFirst);
+	if (Class == nullptr && !Text.StartsWith(TEXT("/")) && Text.Len() > 1 && FChar::IsUpper(Text[0]))
+	{
+		Class = FindFirstObject<UClass>(*Text.Mid(1), EFindFirstObjectOptions::NativeFirst);
+	}
+	return (Class != nullptr && (BaseClass == nullptr || Class->IsChildOf(BaseClass))) ? Class : nullptr;
 }

@@ -46,6 +46,9 @@ public:
 	/** Runs lines separated by ';' (as -ExecCmds gives them); false when any failed. */
 	static bool ExecSequence(const FString& Lines, FOutputDevice& Ar);
 
+	/** Runs engine frames (begin frame, engine tick, end-of-frame work such as LiveLink and latent actions). */
+	static void RunFrames(int32 Count);
+
 	/** Whether any command failed since boot. */
 	static bool HasCommandFailed();
 

@@ -6,6 +6,7 @@
 #include "Templates/Function.h"
 
 class FOutputDevice;
+class UClass;
 
 /** Runs a command with the text after its name (trimmed); false when the input was malformed or it failed. */
 typedef TFunction<bool(const FString& Args, FOutputDevice& Ar)> FHostConsoleCommandHandler;
@@ -27,6 +28,16 @@ struct EDITORHOST_API FHostConsoleCommands
 
 	/** Runs the line if its first word names a command (case-insensitive); bOutFound tells whether one did. */
 	static bool Execute(const FString& Line, FOutputDevice& Ar, bool& bOutFound);
+
+	/**
+	 * Splits a command's arguments the one way every host command does: white space separates words,
+	 * double quotes group words (the quotes are dropped; "" is an empty word) and a backslash takes the
+	 * next character as it is. False, with the reason in OutError, on an open quote or a trailing backslash.
+	 */
+	static bool Tokenize(const FString& Args, TArray<FString>& OutWords, FString& OutError);
+
+	/** A class by path ("/Script/Module.Class") or by name, with or without its type prefix; null unless a BaseClass. */
+	static UClass* FindClass(const FString& Text, UClass* BaseClass);
 };
 
 struct FHostConsoleCommandRegistrant

@@ -189,6 +189,11 @@ AActor* UWorld::SpawnActor(UClass* Class, FVector const* Location, FRotator cons
 	Level->Actors.Add(Actor);
 	Actor->SetOwner(SpawnParameters.Owner);
 
+	if (SpawnParameters.CustomPreSpawnInitalization)
+	{
+		SpawnParameters.CustomPreSpawnInitalization(Actor);
+	}
+
 	if (Location || Rotation)
 	{
 		if (USceneComponent* Root = Actor->GetRootComponent())

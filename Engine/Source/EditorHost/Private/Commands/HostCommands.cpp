@@ -104,7 +104,8 @@ namespace
 	{
 		const FString Trimmed = Text.TrimStartAndEnd();
 		const FString Digits = Trimmed.StartsWith(TEXT("-")) ? Trimmed.Mid(1) : Trimmed;
-		if (Digits.IsEmpty())
+		// Nine digits at most, so the value cannot overflow.
+		if (Digits.IsEmpty() || Digits.Len() > 9)
 		{
 			return false;
 		}
@@ -219,6 +220,23 @@ namespace
 		return true;
 	}
 
+	bool RunTick(const FString& Args, FOutputDevice& Ar)
+	{
+		TArray<FString> Words;
+		FString Error;
+		int32 Frames = 1;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, Error) || Words.Num() > 1
+			|| (Words.Num() == 1 && (!ParseInteger(Words[0], Frames) || Frames < 1 || Frames > 100000)))
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("tick: %s; usage: tick [Frames] (1 to 100000)"), Error.IsEmpty() ? TEXT("not a frame count") : *Error));
+			return false;
+		}
+		// The console runs one frame after every command, this one included.
+		FEditorHost::RunFrames(Frames - 1);
+		Ar.Log(FString::Printf(TEXT("Ticked %d frame%s"), Frames, Frames == 1 ? TEXT("") : TEXT("s")));
+		return true;
+	}
+
 	bool RunQuit(const FString& Args, FOutputDevice& Ar)
 	{
 		UE::EditorHost::Private::RequestQuit();
@@ -231,6 +249,7 @@ namespace
 	FHostConsoleCommandRegistrant TimecodeCommand(TEXT("timecode"), TEXT("timecode [<Numerator>/<Denominator>]: shows or sets the project's timecode rate"), &RunTimecode);
 	FHostConsoleCommandRegistrant CultureCommand(TEXT("culture"), TEXT("culture [<Name>]: shows or switches the current culture"), &RunCulture);
 	FHostConsoleCommandRegistrant FilesCommand(TEXT("files"), TEXT("files <Folder>: lists the files under a folder (path or a name such as EngineUserLayoutDir)"), &RunFiles);
+	FHostConsoleCommandRegistrant TickCommand(TEXT("tick"), TEXT("tick [Frames]: advances the editor by that many frames (default 1)"), &RunTick);
 	FHostConsoleCommandRegistrant QuitCommand(TEXT("quit"), TEXT("shuts the editor down"), &RunQuit);
 	FHostConsoleCommandRegistrant ExitCommand(TEXT("exit"), TEXT("shuts the editor down (same as quit)"), &RunQuit);
 }

@@ -24,43 +24,6 @@ namespace
 		return false;
 	}
 
-	/** Splits at white space; double quotes group words. */
-	TArray<FString> Tokenize(const FString& Args)
-	{
-		TArray<FString> Tokens;
-		FString Current;
-		bool bInQuotes = false;
-		bool bHasToken = false;
-		for (int32 Index = 0; Index < Args.Len(); ++Index)
-		{
-			const TCHAR Char = Args[Index];
-			if (Char == TEXT('"'))
-			{
-				bInQuotes = !bInQuotes;
-				bHasToken = true;
-			}
-			else if (!bInQuotes && (Char == TEXT(' ') || Char == TEXT('\t')))
-			{
-				if (bHasToken)
-				{
-					Tokens.Add(Current);
-					Current.Empty();
-					bHasToken = false;
-				}
-			}
-			else
-			{
-				Current.AppendChar(Char);
-				bHasToken = true;
-			}
-		}
-		if (bHasToken)
-		{
-			Tokens.Add(Current);
-		}
-		return Tokens;
-	}
-
 	ILiveLinkClient* FindClient()
 	{
 		IModularFeatures& Features = IModularFeatures::Get();
@@ -92,15 +55,9 @@ namespace
 		return false;
 	}
 
-	/** A class by path ("/Script/Mod.Class") or by name, with or without its U prefix. */
 	UClass* ResolveClass(const FString& Text, UClass* BaseClass)
 	{
-		UClass* Class = Text.StartsWith(TEXT("/")) ? FindObject<UClass>(nullptr, *Text) : FindFirstObject<UClass>(*Text, EFindFirstObjectOptions::NativeFirst);
-		if (Class == nullptr && !Text.StartsWith(TEXT("/")) && Text.StartsWith(TEXT("U"), ESearchCase::CaseSensitive))
-		{
-			Class = FindFirstObject<UClass>(*Text.Mid(1), EFindFirstObjectOptions::NativeFirst);
-		}
-		return (Class != nullptr && Class->IsChildOf(BaseClass)) ? Class : nullptr;
+		return FHostConsoleCommands::FindClass(Text, BaseClass);
 	}
 
 	bool List(ILiveLinkClient& Client, FOutputDevice& Ar)
@@ -260,7 +217,12 @@ namespace
 		{
 			return Fail(Ar, TEXT("there is no LiveLink client (the LiveLink module is not loaded)"));
 		}
-		const TArray<FString> Tokens = Tokenize(Args);
+		TArray<FString> Tokens;
+		FString TokenError;
+		if (!FHostConsoleCommands::Tokenize(Args, Tokens, TokenError))
+		{
+			return Fail(Ar, TokenError);
+		}
 		if (Tokens.IsEmpty())
 		{
 			return List(*Client, Ar);

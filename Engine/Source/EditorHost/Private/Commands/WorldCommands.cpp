@@ -8,6 +8,7 @@
 #include "EngineUtils.h"
 #include "FileHelpers.h"
 #include "GameFramework/Actor.h"
+#include "Components/ActorComponent.h"
 #include "HostConsole.h"
 #include "LiveLinkComponentController.h"
 #include "Misc/OutputDevice.h"
@@ -84,40 +85,121 @@ namespace
 		return true;
 	}
 
-	bool RunSpawn(const FString& Args, FOutputDevice& Ar)
+	const TCHAR* const SpawnUsage = TEXT("Usage: spawn <ClassPath> [Label] [Tag,Tag...] [controller=<ComponentClass>] [subject=<Subject>]");
+
+	/** What spawn gives the actor before the editor hears of it, as a placed Blueprint's components and tags would be. */
+	struct FSpawnRequest
+	{
+		UClass* Class = nullptr;
+		FString Label;
+		TArray<FName> Tags;
+		UClass* ControllerClass = nullptr;
+		FName Subject;
+	};
+
+	bool ParseSpawn(const FString& Args, FSpawnRequest& Out, FOutputDevice& Ar)
 	{
 		TArray<FString> Words;
-		Args.ParseIntoArrayWS(Words);
-		if (Words.Num() < 1 || Words.Num() > 3)
+		FString Error;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, Error))
 		{
-			Ar.Log(TEXT("Usage: spawn <ClassPath> [Label] [Tag,Tag...]"));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("spawn: %s. %s"), *Error, SpawnUsage));
+			return false;
+		}
+		TArray<FString> Positional;
+		bool bHasSubject = false;
+		for (const FString& Word : Words)
+		{
+			if (Word.StartsWith(TEXT("controller="), ESearchCase::IgnoreCase))
+			{
+				const FString ClassText = Word.Mid(11);
+				Out.ControllerClass = FHostConsoleCommands::FindClass(ClassText, UActorComponent::StaticClass());
+				if (Out.ControllerClass == nullptr || Out.ControllerClass->HasAnyClassFlags(CLASS_Abstract))
+				{
+					Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("spawn: '%s' is not a component class that can be made"), *ClassText));
+					return false;
+				}
+			}
+			else if (Word.StartsWith(TEXT("subject="), ESearchCase::IgnoreCase))
+			{
+				Out.Subject = FName(*Word.Mid(8));
+				bHasSubject = true;
+			}
+			else
+			{
+				Positional.Add(Word);
+			}
+		}
+		if (Positional.Num() < 1 || Positional.Num() > 3)
+		{
+			Ar.Log(ELogVerbosity::Error, SpawnUsage);
+			return false;
+		}
+		if (bHasSubject && (Out.ControllerClass == nullptr || !Out.ControllerClass->IsChildOf(ULiveLinkComponentController::StaticClass())))
+		{
+			Ar.Log(ELogVerbosity::Error, TEXT("spawn: subject= needs controller= naming a LiveLink component controller class"));
+			return false;
+		}
+		Out.Class = FHostConsoleCommands::FindClass(Positional[0], AActor::StaticClass());
+		if (Out.Class == nullptr || Out.Class->HasAnyClassFlags(CLASS_Abstract))
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("spawn: '%s' is not an actor class that can be placed"), *Positional[0]));
+			return false;
+		}
+		if (Positional.Num() > 1)
+		{
+			Out.Label = Positional[1];
+		}
+		if (Positional.Num() > 2)
+		{
+			TArray<FString> TagNames;
+			Positional[2].ParseIntoArray(TagNames, TEXT(","), true);
+			for (const FString& Tag : TagNames)
+			{
+				Out.Tags.Add(FName(*Tag.TrimStartAndEnd()));
+			}
+		}
+		return true;
+	}
+
+	bool RunSpawn(const FString& Args, FOutputDevice& Ar)
+	{
+		FSpawnRequest Request;
+		if (!ParseSpawn(Args, Request, Ar))
+		{
 			return false;
 		}
 		UWorld* World = GetCurrentWorld();
-		UClass* Class = LoadObject<UClass>(nullptr, *Words[0]);
-		if (World == nullptr || Class == nullptr || !Class->IsChildOf(AActor::StaticClass()))
+		if (World == nullptr)
 		{
-			Ar.Log(FString::Printf(TEXT("Cannot spawn %s: %s"), *Words[0], World ? TEXT("not an actor class") : TEXT("there is no world")));
+			Ar.Log(ELogVerbosity::Error, TEXT("spawn: there is no world"));
 			return false;
 		}
-		AActor* Actor = World->SpawnActor<AActor>(Class);
+		FActorSpawnParameters Parameters;
+		Parameters.CustomPreSpawnInitalization = [&Request](AActor* Actor)
+		{
+			if (!Request.Label.IsEmpty())
+			{
+				Actor->SetActorLabel(Request.Label);
+			}
+			for (const FName& Tag : Request.Tags)
+			{
+				Actor->Tags.AddUnique(Tag);
+			}
+			if (Request.ControllerClass)
+			{
+				UActorComponent* Component = NewObject<UActorComponent>(Actor, Request.ControllerClass, MakeUniqueObjectName(Actor, Request.ControllerClass));
+				if (ULiveLinkComponentController* Controller = Cast<ULiveLinkComponentController>(Component))
+				{
+					Controller->SubjectRepresentation.Subject = Request.Subject;
+				}
+			}
+		};
+		AActor* Actor = World->SpawnActor(Request.Class, nullptr, nullptr, Parameters);
 		if (Actor == nullptr)
 		{
-			Ar.Log(FString::Printf(TEXT("Cannot spawn %s."), *Words[0]));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("spawn: the world refused to spawn %s"), *Request.Class->GetPathName()));
 			return false;
-		}
-		if (Words.Num() > 1)
-		{
-			Actor->SetActorLabel(Words[1]);
-		}
-		if (Words.Num() > 2)
-		{
-			TArray<FString> TagNames;
-			Words[2].ParseIntoArray(TagNames, TEXT(","), true);
-			for (const FString& Tag : TagNames)
-			{
-				Actor->Tags.Add(FName(*Tag));
-			}
 		}
 		Ar.Log(FString::Printf(TEXT("Spawned %s"), *DescribeActor(Actor).TrimStart()));
 		return true;
@@ -183,8 +265,8 @@ namespace
 		{
 			if (GEditor->PlayWorld)
 			{
-				Ar.Log(TEXT("A play session is already running."));
-				return true;
+				Ar.Log(ELogVerbosity::Error, TEXT("pie start: a play session is already running"));
+				return false;
 			}
 			GEditor->RequestPlaySession(FRequestPlaySessionParams());
 			GEngine->Tick(0.0f, false);
@@ -193,8 +275,8 @@ namespace
 		}
 		if (GEditor->PlayWorld == nullptr)
 		{
-			Ar.Log(TEXT("No play session is running."));
-			return true;
+			Ar.Log(ELogVerbosity::Error, TEXT("pie stop: no play session is running"));
+			return false;
 		}
 		GEditor->RequestEndPlayMap();
 		GEngine->Tick(0.0f, false);

@@ -34,6 +34,9 @@ struct ENGINE_API FActorSpawnParameters
 
 	/** Object flags the new actor is created with. */
 	EObjectFlags ObjectFlags;
+
+	/** Custom function allowing the caller to specific a function to execute post actor construction but before other systems see this actor spawn. */
+	TFunction<void(AActor*)> CustomPreSpawnInitalization;
 };
 
 /** The world: its persistent level holds the actors; its type says what it is used for. */

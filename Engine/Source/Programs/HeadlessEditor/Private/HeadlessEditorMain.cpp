@@ -6,6 +6,8 @@
 #include "DesktopPlatformHost.h"
 #include "EditorHost.h"
 #include "HostLogCapture.h"
+#include "CoreGlobals.h"
+#include "Misc/ConfigCacheIni.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "Misc/Paths.h"
 
@@ -155,6 +157,24 @@ int main(int Argc, char** Argv)
 		return 1;
 	}
 
+	// A project may list console lines to run once the editor is up ([HeadlessEditor] +EditorStartupCommands=
+	// in its DefaultEngine.ini); the demo stage feeds its trackers' first lens frames this way.
+	if (GIsEditor && GConfig)
+	{
+		TArray<FString> StartupCommands;
+		GConfig->GetArray(TEXT("HeadlessEditor"), TEXT("EditorStartupCommands"), StartupCommands, GEngineIni);
+		for (const FString& Command : StartupCommands)
+		{
+			if (!FEditorHost::IsQuitRequested())
+			{
+				FEditorHost::Exec(Command, StdOut);
+			}
+		}
+		if (StartupCommands.Num() > 0)
+		{
+			StdOut.Serialize(*FString::Printf(TEXT("Ran %d startup commands of the project"), StartupCommands.Num()), ELogVerbosity::Log, FName(TEXT("LogInit")));
+		}
+	}
 	if (!Arguments.ExecCmds.IsEmpty())
 	{
 		FEditorHost::ExecSequence(Arguments.ExecCmds, StdOut);
