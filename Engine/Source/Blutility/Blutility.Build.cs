@@ -6,8 +6,10 @@ public class Blutility : ModuleRules
 {
 	public Blutility(ReadOnlyTargetRules Target) : base(Target)
 	{
-		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "EditorSubsystem", "UnrealEd", "SlateCore", "Slate", "UMG", "UMGEditor" });
+		// As the engine's: only the subsystem base is public, so a module that includes the widget headers
+		// names UMG, UMGEditor, UnrealEd and Slate itself.
+		PublicDependencyModuleNames.AddRange(new string[] { "EditorSubsystem" });
 
-		PrivateDependencyModuleNames.AddRange(new string[] { "LevelEditor" });
+		PrivateDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "UnrealEd", "SlateCore", "Slate", "UMG", "UMGEditor", "LevelEditor" });
 	}
 }

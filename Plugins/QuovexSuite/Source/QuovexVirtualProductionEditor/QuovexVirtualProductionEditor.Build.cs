@@ -34,6 +34,7 @@ public class QuovexVirtualProductionEditor : ModuleRules
 			"ToolMenus",
 			"AssetRegistry",
 			"AssetTools",
+			"UMGEditor",
 			"DesktopPlatform",
 			"PlacementMode",
 			"WorkspaceMenuStructure",
