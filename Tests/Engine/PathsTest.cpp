@@ -125,6 +125,55 @@ TEST(FileManagerTest, FindsFilesByWildcardAndRecursively)
 	EXPECT_EQ(Utf8(Found[0]), Utf8(Temp.Str("Config/Layouts/Stage.json")));
 }
 
+TEST(FileManagerTest, AllFilesPatternsTakeNamesWithoutAnExtension)
+{
+	FScopedTempDir Temp;
+	WriteFile(Temp.Path("Take/README"), "");
+	WriteFile(Temp.Path("Take/a.txt"), "");
+	WriteFile(Temp.Path("Take/Clips/LICENSE"), "");
+	IFileManager& Files = IFileManager::Get();
+	const auto Names = [](TArray<FString> Found)
+	{
+		Found.Sort();
+		std::vector<std::string> Result;
+		for (const FString& Name : Found)
+		{
+			Result.push_back(Utf8(Name));
+		}
+		return Result;
+	};
+	const std::vector<std::string> Both = { "a.txt", "README" };
+
+	TArray<FString> Found;
+	Files.FindFiles(Found, *Temp.Str("Take/*.*"), true, false);
+	EXPECT_EQ(Names(Found), Both);
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take/*"), true, false);
+	EXPECT_EQ(Names(Found), Both);
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take/*.*"), false, true);
+	EXPECT_EQ(Names(Found), std::vector<std::string>{ "Clips" });
+
+	// Without an extension every file is listed; a given wildcard is searched as it stands.
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take"), TEXT(""));
+	EXPECT_EQ(Names(Found), Both);
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take"), nullptr);
+	EXPECT_EQ(Names(Found), Both);
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take"), TEXT("*.txt"));
+	EXPECT_EQ(Names(Found), std::vector<std::string>{ "a.txt" });
+
+	// Only the all-files patterns are special: any other pattern with a dot needs a dot in the name.
+	Found.Empty();
+	Files.FindFiles(Found, *Temp.Str("Take/READ*.*"), true, false);
+	EXPECT_TRUE(Found.IsEmpty());
+
+	Files.FindFilesRecursive(Found, *Temp.Str("Take"), TEXT("*.*"), true, false);
+	EXPECT_EQ(Names(Found), (std::vector<std::string>{ Utf8(Temp.Str("Take/a.txt")), Utf8(Temp.Str("Take/Clips/LICENSE")), Utf8(Temp.Str("Take/README")) }));
+}
+
 TEST(FileManagerTest, CopyMoveAndDeleteFollowTheirFlags)
 {
 	FScopedTempDir Temp;

@@ -118,6 +118,7 @@ TEST_F(EditorFunctionLibraryTest, FilesAreFoundByExtension)
 	HostTest::WriteFile(Temp.Path("Audio/take1.wav"), "");
 	HostTest::WriteFile(Temp.Path("Audio/take2.wav"), "");
 	HostTest::WriteFile(Temp.Path("Audio/notes.txt"), "");
+	HostTest::WriteFile(Temp.Path("Audio/README"), "");
 	HostTest::WriteFile(Temp.Path("Audio/Sub/take3.wav"), "");
 	const FString Directory = Temp.Str("Audio") + TEXT("/");
 
@@ -128,8 +129,9 @@ TEST_F(EditorFunctionLibraryTest, FilesAreFoundByExtension)
 	EXPECT_TRUE(UQuovexEditorFunctionLibrary::GetFilesWithExtension(Directory, TEXT("wav"), Found));
 	EXPECT_EQ(Found.Num(), 2);
 	Found.Reset();
+	// No extension searches "*.*", which takes every file, one without a dot included.
 	EXPECT_TRUE(UQuovexEditorFunctionLibrary::GetFilesWithExtension(Directory, TEXT(""), Found));
-	EXPECT_EQ(Sorted(Found), (std::vector<std::string>{ "notes.txt", "take1.wav", "take2.wav" }));
+	EXPECT_EQ(Sorted(Found), (std::vector<std::string>{ "README", "notes.txt", "take1.wav", "take2.wav" }));
 	Found.Reset();
 	EXPECT_TRUE(UQuovexEditorFunctionLibrary::GetFilesWithExtension(Temp.Str("Nowhere"), TEXT("wav"), Found));
 	EXPECT_TRUE(Found.IsEmpty());

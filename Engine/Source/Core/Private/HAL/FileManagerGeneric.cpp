@@ -9,6 +9,13 @@ using namespace UE::Core::Private;
 
 namespace
 {
+	/** A file search pattern: "*" and "*.*" both mean every entry, names without a dot included, as on
+	 *  Windows; any other pattern is a plain wildcard. */
+	bool MatchesSearchPattern(const std::u16string& Name, const std::u16string& Pattern)
+	{
+		return Pattern == u"*" || Pattern == u"*.*" || MatchesWildcard(Name, Pattern);
+	}
+
 	class FFileManagerGeneric final : public IFileManager
 	{
 	public:
@@ -111,7 +118,7 @@ namespace
 			Platform().IterateDirectory(*Directory, [&](const TCHAR* EntryPath, bool bIsDirectory)
 			{
 				const FString Clean = FPaths::GetCleanFilename(FString(EntryPath));
-				if (((bIsDirectory && Directories) || (!bIsDirectory && Files)) && MatchesWildcard(ToStd(Clean), Pattern))
+				if (((bIsDirectory && Directories) || (!bIsDirectory && Files)) && MatchesSearchPattern(ToStd(Clean), Pattern))
 				{
 					FileNames.Add(Clean);
 				}
@@ -144,7 +151,7 @@ namespace
 			{
 				const FString Path(EntryPath);
 				const bool bWanted = bIsDirectory ? Directories : Files;
-				if (bWanted && MatchesWildcard(ToStd(FPaths::GetCleanFilename(Path)), Pattern))
+				if (bWanted && MatchesSearchPattern(ToStd(FPaths::GetCleanFilename(Path)), Pattern))
 				{
 					FileNames.Add(Path);
 				}
@@ -170,13 +177,21 @@ IFileManager& IFileManager::Get()
 
 void IFileManager::FindFiles(TArray<FString>& FoundFiles, const TCHAR* Directory, const TCHAR* FileExtension)
 {
+	if (!Directory || !*Directory)
+	{
+		return;
+	}
 	FString Pattern(Directory);
 	FPaths::NormalizeDirectoryName(Pattern);
-	std::u16string Extension = FileExtension ? std::u16string(FileExtension) : std::u16string();
-	if (!Extension.empty() && Extension.front() == u'.')
+	// A given wildcard ("*.ini", "Default*.*") is searched as it stands; a bare extension becomes "*.<ext>".
+	std::u16string Wildcard = FileExtension ? std::u16string(FileExtension) : std::u16string();
+	if (Wildcard.empty())
 	{
-		Extension.erase(0, 1);
+		Wildcard = u"*.*";
 	}
-	const std::u16string Wildcard = Extension.empty() ? u"*" : u"*." + Extension;
-	FindFiles(FoundFiles, *FPaths::Combine(Pattern, FromStd(Wildcard)), true, false);
+	else if (Wildcard.find(u'*') == std::u16string::npos)
+	{
+		Wildcard = (Wildcard.front() == u'.' ? u"*" : u"*.") + Wildcard;
+	}
+	FindFiles(FoundFiles, *(Pattern + TEXT("/") + FromStd(Wildcard)), true, false);
 }

@@ -51,10 +51,10 @@ public:
 	/** Size in bytes, -1 when the file does not exist. */
 	virtual int64 FileSize(const TCHAR* Filename) = 0;
 
-	/** Clean names (no folder) of the entries matching a wildcard path such as "Config/Default*.ini". */
+	/** Clean names (no folder) of the entries matching a wildcard path such as "Config/Default*.ini"; "*" and "*.*" match every entry. */
 	virtual void FindFiles(TArray<FString>& FileNames, const TCHAR* Filename, bool Files, bool Directories) = 0;
 
-	/** Clean names of the files in Directory, only those with FileExtension ("ini" or ".ini") when given. */
+	/** Clean names of the files in Directory: all of them without FileExtension, else those with it ("ini" or ".ini"); a FileExtension with a '*' is the wildcard itself. */
 	void FindFiles(TArray<FString>& FoundFiles, const TCHAR* Directory, const TCHAR* FileExtension = nullptr);
 
 	/** Full paths of the entries under StartDirectory (at any depth) whose name matches the wildcard Filename. */
