@@ -310,3 +310,27 @@ TEST_F(HeadlessEditorProcessTest, CallReachesThePluginsFunctionLibrary)
 	EXPECT_EQ(Bad.ExitStatus, 1) << Bad.Joined();
 	EXPECT_TRUE(Bad.Has("Error: SLessThan has no parameter 'StringC' (parameters: StringA, StringB)")) << Bad.Joined();
 }
+
+TEST_F(HeadlessEditorProcessTest, TheDemoStageShowsItsActiveCameraAndLensReadoutsAndWatchesChanges)
+{
+	const FEditorRun Run = RunEditor({ "-ExecCmds=Quovex.WatchEvents; call QuovexVPEditorSubsystem.SetActiveCameraIndex CameraIndex=1; call QuovexVPEditorSubsystem.GetCurrentQuovexCameraZoomFocus" });
+	EXPECT_EQ(Run.ExitStatus, 0) << Run.Joined();
+	// The project's startup lines fed the trackers' first frames and read Camera A's lens.
+	EXPECT_LT(Run.IndexOf("Camera A (index 0)"), Run.IndexOf("sZoom=20.0%")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("sFocus=50.00%")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("LogQuovexVirtualProductionEditor: Active camera changed: Camera B (index 1)")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("LogQuovexVirtualProductionEditor: ActiveCameraChangedDelegate broadcast")) << Run.Joined();
+	const std::vector<std::string> Printed = Run.CommandOutput();
+	EXPECT_EQ(Printed, (std::vector<std::string>{ "Watching the VP subsystem's events", "ReturnValue=True", "Zoom=65535", "Focus=1000" })) << Run.Joined();
+}
+
+TEST_F(HeadlessEditorProcessTest, BadSubsystemCommandsFailTheRunAndChangeNothing)
+{
+	const FEditorRun Run = RunEditor({ "-ExecCmds=livelink push Nobody RawZoom=1; livelink push CamA RawZoom=wide; call QuovexVPEditorSubsystem.Fly; Quovex.FindCamera Dolly; Quovex.ActiveCamera" });
+	EXPECT_EQ(Run.ExitStatus, 1) << Run.Joined();
+	EXPECT_TRUE(Run.Has("no enabled subject 'Nobody'")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("'wide' is not a value of")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("No Quovex camera named Dolly in the current world")) << Run.Joined();
+	EXPECT_TRUE(Run.Has("LogExit: Exit complete"));
+	EXPECT_EQ(Run.CommandOutput().back(), "Camera A (index 0)") << Run.Joined();
+}

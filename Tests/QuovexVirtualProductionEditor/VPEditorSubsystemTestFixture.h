@@ -19,6 +19,17 @@
 
 #include <string>
 
+/** Readable failures for the label lists the tests compare. */
+inline void PrintTo(const TArray<FString>& Value, std::ostream* Os)
+{
+	*Os << "{";
+	for (int32 Index = 0; Index < Value.Num(); ++Index)
+	{
+		*Os << (Index > 0 ? ", \"" : " \"") << TCHAR_TO_UTF8(*Value[Index]) << "\"";
+	}
+	*Os << " }";
+}
+
 namespace QuovexTest
 {
 	class FVPSubsystemTest : public FQuovexEditorTest

@@ -28,7 +28,7 @@ void AQuovexCamera::SetActive()
 		}
 	}
 	bIsActiveCamera = true;
-	UE_LOG(LogQuovexVirtualProduction, Verbose, TEXT("%s is the active camera"), *GetName());
+	UE_LOG(LogQuovexVirtualProduction, Log, TEXT("%s is the camera the stage follows"), *GetActorLabel());
 }
 
 void AQuovexCamera::MapOpened()
