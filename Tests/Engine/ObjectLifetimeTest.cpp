@@ -1,9 +1,12 @@
 // Contract tests of object lifetime and lookup: names and paths, weak pointers going stale,
-// garbage collection of marked objects, class default objects, soft paths and the package loader.
+// garbage collection of marked objects and of the references to them, class default objects, soft paths
+// and the package loader.
 
 #include "CoreMinimal.h"
 #include "ReflectionTestTypes.h"
+#include "UObject/GCObject.h"
 #include "UObject/Package.h"
+#include "UObject/RuntimeClassBuilder.h"
 #include "UObject/SoftObjectPath.h"
 #include "UObject/SoftObjectPtr.h"
 #include "UObject/UObjectIterator.h"
@@ -109,6 +112,92 @@ TEST(ObjectLifetimeTest, GarbageCollectionDestroysOnlyMarkedUnrootedObjectsWithT
 	Rooted->RemoveFromRoot();
 	UE::ObjectHost::DestroyObjectNow(Kept);
 	UE::ObjectHost::DestroyObjectNow(Rooted);
+}
+
+namespace
+{
+	/** A holder outside reflection that reports its references, counting how often it is asked. */
+	class FReferenceHolder final : public FGCObject
+	{
+	public:
+		TObjectPtr<UObject> Single;
+		UReflectionTestObject* Raw = nullptr;
+		TArray<TObjectPtr<UObject>> List;
+		int32 NumAsked = 0;
+
+		void AddReferencedObjects(FReferenceCollector& Collector) override
+		{
+			++NumAsked;
+			Collector.AddReferencedObject(Single);
+			Collector.AddReferencedObject(Raw);
+			Collector.AddReferencedObjects(List);
+		}
+
+		FString GetReferencerName() const override
+		{
+			return TEXT("FReferenceHolder");
+		}
+	};
+}
+
+TEST(ObjectLifetimeTest, CollectionClearsReferencesToTheDestroyedThatSurvivorsAndHoldersKeep)
+{
+	UReflectionTestObject* Target = NewObject<UReflectionTestObject>();
+	UReflectionTestObject* Kept = NewObject<UReflectionTestObject>();
+	UReflectionTestContainer* Container = NewObject<UReflectionTestContainer>();
+	Container->Links = { Target, Kept, Target };
+	Container->WeakLink = Target;
+	Container->Ranks.Add(Target, 1);
+	Container->Ranks.Add(Kept, 2);
+	Container->Listener = Target;
+	Container->Part->Settings.Target = Target;
+	Kept->Settings.Target = Target;
+	FReferenceHolder Holder;
+	Holder.Single = Target;
+	Holder.Raw = Target;
+	Holder.List = { Kept, Target };
+	FReferenceHolder Unregistered;
+	Unregistered.Single = Target;
+	Unregistered.UnregisterGCObject();
+	const UObject* const TargetAddress = Target;
+
+	Target->MarkAsGarbage();
+	CollectGarbage(GARBAGE_OBJECT_FLAGS);
+
+	// Strong reflected references, also inside arrays, maps, structs and inner objects, are cleared in place.
+	EXPECT_EQ(Container->Links, (TArray<TObjectPtr<UObject>>{ nullptr, Kept, nullptr }));
+	EXPECT_EQ(Container->Ranks.Num(), 2);
+	EXPECT_EQ(Container->Ranks.FindRef(nullptr), 1);
+	EXPECT_EQ(Container->Ranks.FindRef(Kept), 2);
+	EXPECT_EQ(Container->Listener.GetObject(), nullptr);
+	EXPECT_EQ(Container->Listener.GetInterface(), nullptr);
+	EXPECT_EQ(Container->Part->Settings.Target, nullptr);
+	EXPECT_EQ(Kept->Settings.Target, nullptr);
+	// A weak reference is left to go stale, as it does anyway.
+	EXPECT_TRUE(Container->WeakLink.IsStale());
+
+	// Registered holders are asked; one that unregistered is not.
+	EXPECT_EQ(Holder.NumAsked, 1);
+	EXPECT_EQ(Holder.Single, nullptr);
+	EXPECT_EQ(Holder.Raw, nullptr);
+	EXPECT_EQ(Holder.List, (TArray<TObjectPtr<UObject>>{ Kept, nullptr }));
+	EXPECT_EQ(Unregistered.NumAsked, 0);
+	EXPECT_EQ(Unregistered.Single, TargetAddress);
+
+	// Destroying a class at once clears the references to it and to its instances as well.
+	UClass* RuntimeClass = UE::ObjectHost::FRuntimeClassBuilder(TEXT("LifetimeRuntimeClass"), UReflectionTestObject::StaticClass()).Build();
+	UObject* Instance = NewObject<UObject>(GetTransientPackage(), RuntimeClass);
+	Kept->ClassRef = RuntimeClass;
+	Container->Links = { Instance, Kept };
+	Holder.Single = Instance;
+	UE::ObjectHost::DestroyObjectNow(RuntimeClass);
+	EXPECT_EQ(Kept->ClassRef.Get(), nullptr);
+	EXPECT_EQ(Container->Links, (TArray<TObjectPtr<UObject>>{ nullptr, Kept }));
+	EXPECT_EQ(Holder.Single, nullptr);
+	EXPECT_EQ(Holder.NumAsked, 2);
+
+	UE::ObjectHost::DestroyObjectNow(Container);
+	UE::ObjectHost::DestroyObjectNow(Kept);
 }
 
 TEST(ObjectLifetimeTest, ClassDefaultObjectsAreSharedAndSeedConfigPropertiesOfNewObjects)

@@ -4,11 +4,9 @@
 #include "UObject/Package.h"
 #include "UObject/UnrealType.h"
 #include "UObject/ObjectTable.h"
-#include "UObject/ScriptInterface.h"
+#include "UObject/ReferenceRemap.h"
 
 #include <algorithm>
-#include <new>
-#include <unordered_set>
 #include <vector>
 
 using namespace UE::CoreUObject::Private;
@@ -20,8 +18,6 @@ namespace
 		static TFunction<UPackage*(const FString&)> Hook;
 		return Hook;
 	}
-
-	bool GIsCollectingGarbage = false;
 }
 
 namespace UE::CoreUObject::Private
@@ -439,80 +435,6 @@ UClass* StaticLoadClass(UClass* BaseClass, UObject* InOuter, const TCHAR* Name, 
 	return Class;
 }
 
-/** The object, its inner objects, and (for classes) their instances and subclasses. */
-static void CollectForDestruction(UObject* Object, std::vector<UObject*>& Out, std::unordered_set<UObject*>& Seen)
-{
-	if (!Seen.insert(Object).second)
-	{
-		return;
-	}
-	FObjectTable::Get().ForEachObject([&](UObject* Candidate)
-	{
-		if (Candidate->GetOuter() == Object)
-		{
-			CollectForDestruction(Candidate, Out, Seen);
-		}
-	});
-	if (UClass* AsClass = dynamic_cast<UClass*>(Object))
-	{
-		FObjectTable::Get().ForEachObject([&](UObject* Candidate)
-		{
-			if (Candidate->GetClass() == AsClass)
-			{
-				CollectForDestruction(Candidate, Out, Seen);
-			}
-			else if (UClass* CandidateClass = dynamic_cast<UClass*>(Candidate))
-			{
-				if (CandidateClass != AsClass && CandidateClass->GetSuperClass() == AsClass)
-				{
-					CollectForDestruction(Candidate, Out, Seen);
-				}
-			}
-		});
-	}
-	Out.push_back(Object);
-}
-
-static void DestroyObjects(const std::vector<UObject*>& Objects)
-{
-	for (UObject* Object : Objects)
-	{
-		if (!Object->HasAnyFlags(RF_BeginDestroyed))
-		{
-			Object->SetFlags(RF_BeginDestroyed);
-			Object->BeginDestroy();
-		}
-	}
-	for (UObject* Object : Objects)
-	{
-		if (!Object->HasAnyFlags(RF_FinishDestroyed))
-		{
-			Object->SetFlags(RF_FinishDestroyed);
-			Object->FinishDestroy();
-		}
-	}
-	// Inner objects first (collected before their outers).
-	for (UObject* Object : Objects)
-	{
-		Object->~UObject();
-		FreeObjectMemory(Object);
-	}
-}
-
-void UE::ObjectHost::DestroyObjectNow(UObject* Object)
-{
-	if (!Object || !Object->IsValidLowLevel())
-	{
-		return;
-	}
-	UClass* AsClass = dynamic_cast<UClass*>(Object);
-	checkf(AsClass == nullptr || !AsClass->HasAnyClassFlags(CLASS_Native), TEXT("Native class %s cannot be destroyed"), *Object->GetName());
-	std::vector<UObject*> Objects;
-	std::unordered_set<UObject*> Seen;
-	CollectForDestruction(Object, Objects, Seen);
-	DestroyObjects(Objects);
-}
-
 void UE::ObjectHost::SetPackageLoadHook(TFunction<UPackage*(const FString& LongPackageName)> Hook)
 {
 	PackageLoadHook() = MoveTemp(Hook);
@@ -530,33 +452,6 @@ int32 UE::ObjectHost::GetNumLiveObjects()
 	return Count;
 }
 
-void CollectGarbage(EObjectFlags KeepFlags, bool bPerformFullPurge)
-{
-	checkf(!GIsCollectingGarbage, TEXT("CollectGarbage called while collecting"));
-	GIsCollectingGarbage = true;
-	std::vector<UObject*> Roots;
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
-		if (Object->IsGarbage() && !Object->IsRooted() && !Object->HasAnyFlags(KeepFlags))
-		{
-			Roots.push_back(Object);
-		}
-	});
-	std::vector<UObject*> Objects;
-	std::unordered_set<UObject*> Seen;
-	for (UObject* Root : Roots)
-	{
-		CollectForDestruction(Root, Objects, Seen);
-	}
-	DestroyObjects(Objects);
-	GIsCollectingGarbage = false;
-}
-
-bool IsGarbageCollecting()
-{
-	return GIsCollectingGarbage;
-}
-
 namespace
 {
 	/** Each duplicated source object and its copy. */
@@ -566,126 +461,6 @@ namespace
 	{
 		UObject* const* Found = Object ? Duplicates.Find(Object) : nullptr;
 		return Found ? *Found : nullptr;
-	}
-
-	void RemapValue(const FProperty* Property, void* Value, const FDuplicateMap& Duplicates);
-
-	void RemapContainer(const UStruct* Struct, void* Container, const FDuplicateMap& Duplicates)
-	{
-		for (TFieldIterator<FProperty> It(Struct); It; ++It)
-		{
-			for (int32 Index = 0; Index < It->ArrayDim; ++Index)
-			{
-				RemapValue(*It, It->ContainerPtrToValuePtr<void>(Container, Index), Duplicates);
-			}
-		}
-	}
-
-	void RemapDelegate(FScriptDelegate& Delegate, const FDuplicateMap& Duplicates)
-	{
-		if (UObject* Copy = FindDuplicate(Delegate.GetUObjectEvenIfUnreachable(), Duplicates))
-		{
-			Delegate.Object = Copy;
-		}
-	}
-
-	void* AllocateValue(const FProperty* Property)
-	{
-		void* Memory = ::operator new((size_t)Property->GetElementSize(), std::align_val_t((size_t)Property->GetMinAlignment()));
-		Property->InitializeValue(Memory);
-		return Memory;
-	}
-
-	void FreeValue(const FProperty* Property, void* Memory)
-	{
-		Property->DestroyValue(Memory);
-		::operator delete(Memory, std::align_val_t((size_t)Property->GetMinAlignment()));
-	}
-
-	void RemapMap(const FMapProperty* MapProperty, void* Map, const FDuplicateMap& Duplicates)
-	{
-		const FScriptMapOps* Ops = MapProperty->MapOps;
-		if (Ops->Num(Map) == 0)
-		{
-			return;
-		}
-		// Keys take part in the map's hashing, so every pair is added again instead of edited in place.
-		void* OldPairs = ::operator new((size_t)Ops->Size, std::align_val_t((size_t)Ops->Alignment));
-		Ops->Construct(OldPairs);
-		Ops->Copy(OldPairs, Map);
-		Ops->Empty(Map);
-		struct FContext
-		{
-			const FMapProperty* Property;
-			void* Map;
-			const FDuplicateMap* Duplicates;
-		} Context{MapProperty, Map, &Duplicates};
-		Ops->ForEachPair(OldPairs, [](void* ContextPtr, const void* Key, const void* Value)
-		{
-			const FContext& Ctx = *(const FContext*)ContextPtr;
-			void* NewKey = AllocateValue(Ctx.Property->KeyProp);
-			Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
-			RemapValue(Ctx.Property->KeyProp, NewKey, *Ctx.Duplicates);
-			void* NewValue = Ctx.Property->MapOps->FindOrAdd(Ctx.Map, NewKey);
-			Ctx.Property->ValueProp->CopySingleValue(NewValue, Value);
-			RemapValue(Ctx.Property->ValueProp, NewValue, *Ctx.Duplicates);
-			FreeValue(Ctx.Property->KeyProp, NewKey);
-		}, &Context);
-		Ops->Destruct(OldPairs);
-		::operator delete(OldPairs, std::align_val_t((size_t)Ops->Alignment));
-	}
-
-	/** Points one value's references to duplicated objects at their copies; the rest stay as they are. */
-	void RemapValue(const FProperty* Property, void* Value, const FDuplicateMap& Duplicates)
-	{
-		if (Property->IsA<FSoftObjectProperty>())
-		{
-			// A soft reference is a path, kept as it is.
-			return;
-		}
-		if (const FObjectPropertyBase* ObjectProperty = CastField<FObjectPropertyBase>(Property))
-		{
-			if (UObject* Copy = FindDuplicate(ObjectProperty->GetObjectPropertyValue(Value), Duplicates))
-			{
-				ObjectProperty->SetObjectPropertyValue(Value, Copy);
-			}
-		}
-		else if (const FInterfaceProperty* InterfaceProperty = CastField<FInterfaceProperty>(Property))
-		{
-			FScriptInterface& Interface = *(FScriptInterface*)Value;
-			if (UObject* Copy = FindDuplicate(Interface.GetObject(), Duplicates))
-			{
-				Interface.SetObject(Copy);
-				Interface.SetInterface(InterfaceProperty->InterfaceClass ? Copy->GetNativeInterfaceAddress(InterfaceProperty->InterfaceClass) : nullptr);
-			}
-		}
-		else if (const FStructProperty* StructProperty = CastField<FStructProperty>(Property))
-		{
-			RemapContainer(StructProperty->Struct, Value, Duplicates);
-		}
-		else if (const FArrayProperty* ArrayProperty = CastField<FArrayProperty>(Property))
-		{
-			FScriptArrayHelper Helper(ArrayProperty, Value);
-			for (int32 Index = 0; Index < Helper.Num(); ++Index)
-			{
-				RemapValue(ArrayProperty->Inner, Helper.GetRawPtr(Index), Duplicates);
-			}
-		}
-		else if (const FMapProperty* MapProperty = CastField<FMapProperty>(Property))
-		{
-			RemapMap(MapProperty, Value, Duplicates);
-		}
-		else if (Property->IsA<FMulticastDelegateProperty>())
-		{
-			for (FScriptDelegate& Delegate : ((FMulticastScriptDelegate*)Value)->InvocationList)
-			{
-				RemapDelegate(Delegate, Duplicates);
-			}
-		}
-		else if (Property->IsA<FDelegateProperty>())
-		{
-			RemapDelegate(*(FScriptDelegate*)Value, Duplicates);
-		}
 	}
 
 	/** Gives every inner object of Source (recursively) a counterpart under Duplicate: the object of
@@ -729,6 +504,11 @@ UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, 
 	FDuplicateMap Duplicates;
 	Duplicates.Add(const_cast<UObject*>(SourceObject), Duplicate);
 	DuplicateInners(SourceObject, Duplicate, FlagMask, Duplicates);
+	const FReferenceRemap ToCopies([&Duplicates](UObject* Object)
+	{
+		UObject* Copy = FindDuplicate(Object, Duplicates);
+		return Copy ? Copy : Object;
+	}, true);
 	for (const TPair<UObject*, UObject*>& Pair : Duplicates)
 	{
 		UClass* SourceClass = Pair.Key->GetClass();
@@ -739,7 +519,7 @@ UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, 
 				It->CopyCompleteValue_InContainer(Pair.Value, Pair.Key);
 				for (int32 Index = 0; Index < It->ArrayDim; ++Index)
 				{
-					RemapValue(*It, It->ContainerPtrToValuePtr<void>(Pair.Value, Index), Duplicates);
+					RemapReferences(*It, It->ContainerPtrToValuePtr<void>(Pair.Value, Index), ToCopies);
 				}
 			}
 		}

@@ -1,6 +1,7 @@
 // FGCObject: non-object holders of object references. The stand-in has no reachability analysis
-// (CollectGarbage only destroys objects marked as garbage), so the collector is never asked; the
-// interface exists so engine-style code compiles and reports its references on request.
+// (CollectGarbage only destroys objects marked as garbage); before it destroys objects it asks every
+// registered holder for its references and clears those to the destroyed objects, as the engine's
+// collector clears references to garbage.
 
 #pragma once
 
@@ -49,14 +50,21 @@ public:
 	}
 };
 
+/** A holder of object references outside reflection; registered while it lives. */
 class COREUOBJECT_API FGCObject
 {
 public:
-	FGCObject() = default;
-	virtual ~FGCObject() = default;
+	FGCObject();
+	virtual ~FGCObject();
 
 	FGCObject(const FGCObject&) = delete;
 	FGCObject& operator=(const FGCObject&) = delete;
+
+	/** Adds the holder to those asked for references (done by the constructor; a second call does nothing). */
+	void RegisterGCObject();
+
+	/** Removes the holder from those asked for references (done by the destructor). */
+	void UnregisterGCObject();
 
 	virtual void AddReferencedObjects(FReferenceCollector& Collector) = 0;
 	virtual FString GetReferencerName() const = 0;
