@@ -247,6 +247,48 @@ TEST_F(TabManagerTest, DeliveryKeepsOrderAndSkipsTheDestroyed)
 	Manager.UnsubscribeEvents(C);
 }
 
+TEST_F(TabManagerTest, ANewObjectAtADestroyedSubscribersAddressSubscribesAndIsTold)
+{
+	ASSERT_TRUE(Boot());
+	FQuovexTabManager& Manager = FQuovexTabManager::Get();
+	UClass* Class = SubscriberClass();
+
+	// A subscriber dies without unsubscribing and the next object of its class, made the same way under the
+	// same name, is given its memory; the allocator decides, so this is tried a bounded number of times.
+	UObject* Successor = nullptr;
+	for (int32 Attempt = 0; Attempt < 64 && !Successor; ++Attempt)
+	{
+		UObject* Gone = NewSubscriber(Class, TEXT("Subscriber"));
+		ASSERT_TRUE(Manager.SubscribeEvents(Gone));
+		const void* const GoneAddress = Gone;
+		Gone->MarkAsGarbage();
+		CollectGarbage(GARBAGE_OBJECT_FLAGS);
+
+		UObject* Candidate = NewSubscriber(Class, TEXT("Subscriber"));
+		if (Candidate == GoneAddress)
+		{
+			Successor = Candidate;
+		}
+		else
+		{
+			UE::ObjectHost::DestroyObjectNow(Candidate);
+		}
+	}
+	ASSERT_NE(Successor, nullptr) << "no new object took a destroyed subscriber's address";
+
+	EXPECT_FALSE(Manager.IsSubscribed(Successor));
+	EXPECT_TRUE(Manager.SubscribeEvents(Successor));
+	EXPECT_TRUE(Manager.IsSubscribed(Successor));
+	EXPECT_FALSE(Manager.SubscribeEvents(Successor));
+
+	ASSERT_TRUE(Manager.OpenTab(TEXT("QuovexStatus")));
+	ASSERT_TRUE(CloseAsUser(TEXT("QuovexStatus")));
+	EXPECT_EQ(GHeard, (std::vector<std::string>{ HostTest::Utf8(Successor->GetName()) + ":QuovexStatus" }));
+
+	EXPECT_TRUE(Manager.UnsubscribeEvents(Successor));
+	EXPECT_FALSE(Manager.IsSubscribed(Successor));
+}
+
 TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 {
 	ASSERT_TRUE(Boot());

@@ -302,7 +302,7 @@ bool FQuovexTabManager::UnsubscribeEvents(UObject* Object)
 	int32 Removed = 0;
 	for (int32 Index = Subscribers.Num() - 1; Index >= 0; --Index)
 	{
-		if (Subscribers[Index] == Object)
+		if (IsSubscriberEntry(Index, Object))
 		{
 			Subscribers.RemoveAt(Index);
 			SubscriberLifetimes.RemoveAt(Index);
@@ -314,14 +314,21 @@ bool FQuovexTabManager::UnsubscribeEvents(UObject* Object)
 
 bool FQuovexTabManager::IsSubscribed(UObject* Object) const
 {
-	for (const TObjectPtr<UObject>& Subscriber : Subscribers)
+	for (int32 Index = 0; Index < Subscribers.Num(); ++Index)
 	{
-		if (Subscriber == Object)
+		if (IsSubscriberEntry(Index, Object))
 		{
 			return true;
 		}
 	}
 	return false;
+}
+
+bool FQuovexTabManager::IsSubscriberEntry(int32 Index, const UObject* Object) const
+{
+	// Nothing clears an entry whose object was destroyed, and a new object may be given the same address:
+	// the entry stands for Object only while its weak twin still leads to it (marked as garbage or not).
+	return Object && Subscribers[Index] == Object && SubscriberLifetimes[Index].Get(true) == Object;
 }
 
 bool UQuovexTabManager::TabManagerSubscribeEvents(UObject* Delegate)

@@ -126,6 +126,9 @@ private:
 	/** Tells every live subscriber that implements the interface that the panel of Blueprint closed. */
 	void NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint);
 
+	/** Whether the subscriber entry at Index is Object itself, not a destroyed subscriber that had its address. */
+	bool IsSubscriberEntry(int32 Index, const UObject* Object) const;
+
 	/**
 	 * Objects told about tab events, in subscription order. The manager is not a reflected object, so it cannot
 	 * keep them alive; the weak twin of each entry lets delivery skip destroyed subscribers safely.
