@@ -1,0 +1,125 @@
+// Editor boot with and without the plugin, each boot a headless editor process of its own, and the editor
+// module's start-up alone, timed in a fresh process that boots the editor without it and then loads it.
+
+#include "QuovexBenchmarkSupport.h"
+
+#include "Modules/ModuleManager.h"
+
+#include <cstring>
+
+namespace
+{
+	// Every iteration is a whole process; ten give a steady mean without taking minutes.
+	constexpr int BootIterations = 10;
+
+	/** Makes this program the child that times the editor module's start-up and writes the seconds to the file named after it. */
+	const char* const TimeStartupSwitch = "--time-editor-module-startup=";
+
+	/** Boots the headless editor on a demo stage copy, quits at once and times the process from spawn to exit. */
+	void TimeHeadlessEditorRuns(benchmark::State& State, QuovexBenchmark::EPluginSetup Setup)
+	{
+		const QuovexBenchmark::FDemoStage Stage(Setup);
+		const std::vector<std::string> Arguments = {
+			QUOVEX_HEADLESS_EDITOR,
+			Stage.ProjectPath().string(),
+			"-userdir=" + Stage.UserDir().string(),
+			"-ExecCmds=quit",
+		};
+		for (auto _ : State)
+		{
+			const QuovexBenchmark::FProcessRun Run = QuovexBenchmark::RunProcess(Arguments, Stage.Temp.Path("Output.log"));
+			if (Run.ExitStatus != 0)
+			{
+				QuovexBenchmark::ReportFailedProcess(State, Run);
+				break;
+			}
+			State.SetIterationTime(Run.Seconds);
+		}
+	}
+
+	/**
+	 * The child's work: boot with the editor module left out, then load it as the module manager does. The editor
+	 * module's library is mapped with the program already, so the time is its module object's construction and
+	 * StartupModule; the panels' spawners register within it, as the level editor's tab manager exists by then.
+	 */
+	int TimeEditorModuleStartup(const std::string& ResultFile)
+	{
+		const QuovexBenchmark::FDemoStage Stage(QuovexBenchmark::EPluginSetup::EditorModuleNotLoaded);
+		if (!QuovexBenchmark::BootEditor(Stage))
+		{
+			return 1;
+		}
+		if (FModuleManager::Get().IsModuleLoaded(QuovexBenchmark::EditorModuleName))
+		{
+			std::fprintf(stderr, "%s was loaded during boot although no loading phase names it\n", QuovexBenchmark::EditorModuleName);
+			FEditorHost::Shutdown();
+			return 1;
+		}
+
+		const auto Start = std::chrono::steady_clock::now();
+		const IModuleInterface* Module = FModuleManager::Get().LoadModule(FName(QuovexBenchmark::EditorModuleName));
+		const double Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
+		FEditorHost::Shutdown();
+		if (!Module)
+		{
+			std::fprintf(stderr, "%s could not be loaded\n", QuovexBenchmark::EditorModuleName);
+			return 1;
+		}
+
+		char Text[64];
+		std::snprintf(Text, sizeof(Text), "%.9g", Seconds);
+		HostTest::WriteFile(ResultFile, Text);
+		return 0;
+	}
+}
+
+// The editor with the plugin, from process start to exit: boot until it is up, quit, shut down.
+static void BM_EditorBoot_Plugin(benchmark::State& State)
+{
+	TimeHeadlessEditorRuns(State, QuovexBenchmark::EPluginSetup::Enabled);
+}
+BENCHMARK(BM_EditorBoot_Plugin)->UseManualTime()->Iterations(BootIterations)->Unit(benchmark::kMillisecond);
+
+// Floor: the same editor on the same project without the plugin; the difference is the plugin's whole start-up
+// and shut-down (its libraries, its engine plugins, its modules, its panels).
+static void BM_EditorBoot_Plugin_Floor(benchmark::State& State)
+{
+	TimeHeadlessEditorRuns(State, QuovexBenchmark::EPluginSetup::Absent);
+}
+BENCHMARK(BM_EditorBoot_Plugin_Floor)->UseManualTime()->Iterations(BootIterations)->Unit(benchmark::kMillisecond);
+
+// The editor module's StartupModule alone, once per fresh process (a second start-up in one process would find
+// the plugin's statics already set up). No floor: its goal is absolute.
+static void BM_EditorBoot_EditorModuleStartup(benchmark::State& State)
+{
+	const HostTest::FScopedTempDir Temp;
+	const std::string ResultFile = Temp.Path("Startup.txt").string();
+	const std::vector<std::string> Arguments = {
+		std::filesystem::read_symlink("/proc/self/exe").string(),
+		TimeStartupSwitch + ResultFile,
+	};
+	for (auto _ : State)
+	{
+		std::filesystem::remove(ResultFile);
+		const QuovexBenchmark::FProcessRun Run = QuovexBenchmark::RunProcess(Arguments, Temp.Path("Output.log"));
+		if (Run.ExitStatus != 0)
+		{
+			QuovexBenchmark::ReportFailedProcess(State, Run);
+			break;
+		}
+		State.SetIterationTime(std::stod(HostTest::ReadFile(ResultFile)));
+	}
+}
+BENCHMARK(BM_EditorBoot_EditorModuleStartup)->UseManualTime()->Iterations(BootIterations)->Unit(benchmark::kMillisecond);
+
+int main(int Argc, char** Argv)
+{
+	for (int Index = 1; Index < Argc; ++Index)
+	{
+		if (std::strncmp(Argv[Index], TimeStartupSwitch, std::strlen(TimeStartupSwitch)) == 0)
+		{
+			return TimeEditorModuleStartup(Argv[Index] + std::strlen(TimeStartupSwitch));
+		}
+	}
+	return QuovexBenchmark::RunBenchmarks(Argc, Argv);
+}

@@ -1,0 +1,307 @@
+// Shared by the benchmark programs: a temporary copy of the demo stage (with the plugin, without it, or with its
+// editor module left for the caller to load), one editor per process, and programs timed as child processes.
+//
+// A process boots the editor once: modules are never unloaded from a process, so the plugin's state of one boot
+// would leak into the next. Each program ends with QUOVEX_BENCHMARK_MAIN(), which shuts that editor down.
+#pragma once
+
+#include "HostTestSupport.h"
+
+#include "CoreMinimal.h"
+#include "EditorHost.h"
+#include "EditorUtilityWidget.h"
+#include "EditorUtilityWidgetBlueprint.h"
+#include "HostLogCapture.h"
+#include "QuovexTabManager.h"
+#include "UObject/UObjectGlobals.h"
+
+#include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace QuovexBenchmark
+{
+	enum class EPluginSetup
+	{
+		/** The demo project as shipped: the plugin enabled, every module in its loading phase. */
+		Enabled,
+		/** The plugin enabled, but its editor module left out of every loading phase (the caller loads it). */
+		EditorModuleNotLoaded,
+		/** The demo project's descriptor without the plugin. */
+		Absent,
+	};
+
+	inline const char* const EditorModuleName = "QuovexVirtualProductionEditor";
+
+	/** The demo stage and the plugin's descriptor and content, copied to a temporary folder; the code comes from the build. */
+	class FDemoStage
+	{
+	public:
+		explicit FDemoStage(EPluginSetup Setup = EPluginSetup::Enabled)
+		{
+			const std::filesystem::path Source(QUOVEX_SOURCE_ROOT);
+			std::filesystem::copy(Source / "Samples/DemoStage", Temp.Path("Demo"), std::filesystem::copy_options::recursive);
+			std::filesystem::remove_all(Temp.Path("Demo/Saved"));
+
+			const std::filesystem::path Plugin = Source / "Plugins/QuovexSuite";
+			nlohmann::json PluginDescriptor = nlohmann::json::parse(HostTest::ReadFile(Plugin / "QuovexSuite.uplugin"));
+			if (Setup == EPluginSetup::EditorModuleNotLoaded)
+			{
+				for (nlohmann::json& Module : PluginDescriptor["Modules"])
+				{
+					if (Module["Name"] == EditorModuleName)
+					{
+						Module["LoadingPhase"] = "None";
+					}
+				}
+			}
+			HostTest::WriteFile(Temp.Path("Plugins/QuovexSuite/QuovexSuite.uplugin"), PluginDescriptor.dump(1, '\t'));
+			std::filesystem::copy(Plugin / "Content", Temp.Path("Plugins/QuovexSuite/Content"), std::filesystem::copy_options::recursive);
+
+			nlohmann::json Project = nlohmann::json::parse(HostTest::ReadFile(ProjectPath()));
+			if (Setup == EPluginSetup::Absent)
+			{
+				nlohmann::json& Plugins = Project["Plugins"];
+				for (auto It = Plugins.begin(); It != Plugins.end();)
+				{
+					It = (*It)["Name"] == "QuovexSuite" ? Plugins.erase(It) : It + 1;
+				}
+			}
+			Project["AdditionalPluginDirectories"] = nlohmann::json::array({ Temp.Path("Plugins").generic_string() });
+			HostTest::WriteFile(ProjectPath(), Project.dump(1, '\t'));
+		}
+
+		std::filesystem::path ProjectPath() const
+		{
+			return Temp.Path("Demo/DemoStage.uproject");
+		}
+
+		std::filesystem::path UserDir() const
+		{
+			return Temp.Path("User");
+		}
+
+		/** Writes an asset file into the project's content ("Benchmarks/Subscriber" -> /Game/Benchmarks/Subscriber). */
+		void WriteContent(const std::string& PackageRelative, const std::string& Json) const
+		{
+			HostTest::WriteFile(Temp.Path("Demo/Content/" + PackageRelative + ".uasset.json"), Json);
+		}
+
+		FEditorHostOptions HostOptions() const
+		{
+			FEditorHostOptions Options;
+			Options.ProjectFile = Temp.Str("Demo/DemoStage.uproject");
+			Options.UserDir = Temp.Str("User");
+			Options.BinariesDir = FString(TEXT(QUOVEX_BINARIES_DIR));
+			return Options;
+		}
+
+		HostTest::FScopedTempDir Temp;
+	};
+
+	/** Boots the editor in this process on Stage; on failure prints the boot log and returns false. */
+	inline bool BootEditor(const FDemoStage& Stage)
+	{
+		FHostLogCapture Log;
+		if (FEditorHost::Boot(Stage.HostOptions()))
+		{
+			return true;
+		}
+		for (const FString& Line : Log.GetLines())
+		{
+			std::fprintf(stderr, "%s\n", TCHAR_TO_UTF8(*Line));
+		}
+		return false;
+	}
+
+	/** The stage of this process's editor; null until EnsureEditor created it. */
+	inline std::unique_ptr<FDemoStage>& ProcessStage()
+	{
+		static std::unique_ptr<FDemoStage> Stage;
+		return Stage;
+	}
+
+	/**
+	 * Boots this process's editor on the demo stage the first time it is asked; Prepare may add content first.
+	 * False (the run marked as failed) when the editor is not up.
+	 */
+	template <typename PrepareType>
+	bool EnsureEditor(benchmark::State& State, PrepareType&& Prepare)
+	{
+		std::unique_ptr<FDemoStage>& Stage = ProcessStage();
+		if (!Stage)
+		{
+			Stage = std::make_unique<FDemoStage>();
+			Prepare(*Stage);
+			if (!BootEditor(*Stage))
+			{
+				State.SkipWithError("The editor did not boot on the demo stage; see the log above");
+				return false;
+			}
+		}
+		if (!FEditorHost::IsBooted())
+		{
+			State.SkipWithError("The editor is not up");
+			return false;
+		}
+		return true;
+	}
+
+	inline bool EnsureEditor(benchmark::State& State)
+	{
+		return EnsureEditor(State, [](const FDemoStage&) {});
+	}
+
+	/** The tab manager's entry for the panel TabId; null when it has none. */
+	inline const FQuovexTabDescriptor* FindPanelTab(FName TabId)
+	{
+		for (const FQuovexTabDescriptor& Tab : FQuovexTabManager::Get().GetTabs())
+		{
+			if (Tab.TabId == TabId)
+			{
+				return &Tab;
+			}
+		}
+		return nullptr;
+	}
+
+	/**
+	 * Frees the widgets of a panel's closed tabs, as the engine's collector does once nothing references them: the
+	 * stand-in destroys only objects marked as garbage, and the widgets of thousands of openings would slow every
+	 * walk of the object table (the shut-down's above all). A widget is marked once the next opening has released
+	 * it; the collection runs now and then with timing paused.
+	 */
+	class FClosedPanelWidgets
+	{
+	public:
+		explicit FClosedPanelWidgets(const UEditorUtilityWidgetBlueprint* InPanel)
+			: Panel(InPanel)
+		{
+		}
+
+		~FClosedPanelWidgets()
+		{
+			if (Previous)
+			{
+				Previous->MarkAsGarbage();
+			}
+			CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+		}
+
+		/** Call after each opening of the panel; bTimingPaused when the caller has paused timing already. */
+		void Opened(benchmark::State& State, bool bTimingPaused = false)
+		{
+			UEditorUtilityWidget* Current = Panel ? Panel->GetCreatedWidget() : nullptr;
+			if (Previous && Previous != Current)
+			{
+				Previous->MarkAsGarbage();
+				if (++Pending == CollectEvery)
+				{
+					if (!bTimingPaused)
+					{
+						State.PauseTiming();
+					}
+					CollectGarbage(GARBAGE_COLLECTION_KEEPFLAGS);
+					Pending = 0;
+					if (!bTimingPaused)
+					{
+						State.ResumeTiming();
+					}
+				}
+			}
+			Previous = Current;
+		}
+
+	private:
+		static constexpr int CollectEvery = 256;
+
+		const UEditorUtilityWidgetBlueprint* Panel;
+		UEditorUtilityWidget* Previous = nullptr;
+		int Pending = 0;
+	};
+
+	struct FProcessRun
+	{
+		/** Wall time from spawn to exit, in seconds. */
+		double Seconds = 0.0;
+		/** The exit status; -1 when the program did not start or did not exit normally. */
+		int ExitStatus = -1;
+		/** Standard output and error together. */
+		std::string Output;
+	};
+
+	/** Runs a program to its end with no input, its output collected in OutputFile. */
+	inline FProcessRun RunProcess(const std::vector<std::string>& Arguments, const std::filesystem::path& OutputFile)
+	{
+		FProcessRun Run;
+		std::vector<char*> Argv;
+		for (const std::string& Argument : Arguments)
+		{
+			Argv.push_back(const_cast<char*>(Argument.c_str()));
+		}
+		Argv.push_back(nullptr);
+
+		posix_spawn_file_actions_t Actions;
+		posix_spawn_file_actions_init(&Actions);
+		posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+		posix_spawn_file_actions_addopen(&Actions, 1, OutputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+		posix_spawn_file_actions_adddup2(&Actions, 1, 2);
+
+		const auto Start = std::chrono::steady_clock::now();
+		pid_t Child = 0;
+		const int SpawnError = posix_spawn(&Child, Argv[0], &Actions, nullptr, Argv.data(), environ);
+		posix_spawn_file_actions_destroy(&Actions);
+		if (SpawnError == 0)
+		{
+			int Status = 0;
+			while (waitpid(Child, &Status, 0) < 0 && errno == EINTR)
+			{
+			}
+			Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+		}
+		Run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
+		Run.Output = HostTest::ReadFile(OutputFile);
+		return Run;
+	}
+
+	/** Marks the run as failed with the program's exit status and the end of its output. */
+	inline void ReportFailedProcess(benchmark::State& State, const FProcessRun& Run)
+	{
+		const std::string Tail = Run.Output.size() > 2000 ? Run.Output.substr(Run.Output.size() - 2000) : Run.Output;
+		std::fprintf(stderr, "%s\n", Tail.c_str());
+		State.SkipWithError(("The program exited with status " + std::to_string(Run.ExitStatus) + "; its output is above").c_str());
+	}
+
+	/** Runs the benchmarks the command line selects, then shuts down the editor a benchmark booted. */
+	inline int RunBenchmarks(int Argc, char** Argv)
+	{
+		benchmark::Initialize(&Argc, Argv);
+		if (benchmark::ReportUnrecognizedArguments(Argc, Argv))
+		{
+			return 1;
+		}
+		benchmark::RunSpecifiedBenchmarks();
+		benchmark::Shutdown();
+		FEditorHost::Shutdown();
+		ProcessStage().reset();
+		return 0;
+	}
+}
+
+#define QUOVEX_BENCHMARK_MAIN() \
+	int main(int Argc, char** Argv) \
+	{ \
+		return QuovexBenchmark::RunBenchmarks(Argc, Argv); \
+	}
