@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the release preset and runs every benchmark program (Benchmarks/<Subject>Benchmark.cpp), then prints
+# one table: each case's time per iteration beside its floor's (the case named with "_Floor" after its function
+# name) and their ratio.
+#
+# Scripts/run-benchmarks.sh [FILTER [BENCHMARK_OPTION...]]
+#   FILTER: a regular expression on case names (e.g. "Tab"); a selected case brings its floor along.
+#   BENCHMARK_OPTION: passed to every program (e.g. --benchmark_repetitions=5: the table shows medians).
+set -euo pipefail
+Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$Root"
+
+Filter="${1:-}"
+ProgramOptions=("${@:2}")
+
+"$Root/Scripts/ensure-deps.sh"
+cmake --preset release >/dev/null
+cmake --build --preset release --target QuovexBenchmarks >&2
+
+Binaries="$Root/Build/release/Binaries"
+Results="$(mktemp -d)"
+trap 'rm -rf "$Results"' EXIT
+
+Failed=()
+for Source in "$Root"/Benchmarks/*Benchmark.cpp; do
+	Program="$(basename "$Source" .cpp)"
+	Selection="$("$Binaries/$Program" --benchmark_list_tests=true | python3 "$Root/Scripts/benchmark-table.py" select "$Filter")"
+	if [ -z "$Selection" ]; then
+		continue
+	fi
+	echo "== $Program" >&2
+	if ! (cd "$Binaries" && "./$Program" --benchmark_filter="$Selection" --benchmark_out="$Results/$Program.json" \
+		--benchmark_out_format=json "${ProgramOptions[@]}" >&2); then
+		Failed+=("$Program")
+	fi
+done
+
+if ! compgen -G "$Results/*.json" >/dev/null; then
+	echo "No benchmark matches '$Filter'" >&2
+	exit 1
+fi
+Status=0
+python3 "$Root/Scripts/benchmark-table.py" table "$Results"/*.json || Status=$?
+if [ ${#Failed[@]} -ne 0 ]; then
+	echo "Failed: ${Failed[*]}" >&2
+	exit 1
+fi
+exit $Status
