@@ -35,7 +35,9 @@ def select(pattern):
     """An exact-name filter for --benchmark_filter: the names FILTER matches and the floors of those cases."""
     names = [line.strip() for line in sys.stdin if line.strip()]
     matcher = re.compile(pattern) if pattern else None
-    cases = {split_name(name)[0] for name in names if matcher is None or matcher.search(name)}
+    # Matched against the case's name as the table shows it, and against the full name.
+    cases = {split_name(name)[0] for name in names
+             if matcher is None or matcher.search(split_name(name)[0]) or matcher.search(name)}
     chosen = [name for name in names if split_name(name)[0] in cases]
     if chosen:
         # Google Benchmark reads the filter as a POSIX extended expression.
