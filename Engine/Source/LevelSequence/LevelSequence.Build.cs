@@ -4,7 +4,7 @@ public class LevelSequence : ModuleRules
 {
 	public LevelSequence(ReadOnlyTargetRules Target) : base(Target)
 	{
-		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine" });
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "MovieScene" });
 
 	}
 }

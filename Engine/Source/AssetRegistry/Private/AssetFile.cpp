@@ -75,10 +75,18 @@ namespace
 	{
 		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
 		UClass* Class = FindClassByPath(ClassPath);
-		if (Class == nullptr)
+		if (Class == nullptr && Outer->IsA(UPackage::StaticClass()))
 		{
 			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: unknown class %s for %s"), *Filename, *ClassPath, *Name);
 			return false;
+		}
+		if (Class == nullptr)
+		{
+			// As the engine's linker does with an export whose class is missing: the rest of the package loads, and
+			// references to the object (and to its own subobjects) load as null.
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: unknown class %s for %s; it is not loaded"), *Filename, *ClassPath, *Name);
+			OutObject = nullptr;
+			return true;
 		}
 		UObject* Object = FindObject<UObject>(Outer, *Name);
 		if (Object != nullptr && !Object->IsA(Class))
@@ -243,6 +251,27 @@ UPackage* AssetFile::LoadPackage(const FString& LongPackageName, const FString& 
 	int32 SlashIndex = INDEX_NONE;
 	LongPackageName.FindLastChar(TEXT('/'), SlashIndex);
 	const FString AssetName = Json.contains("Name") ? AssetStrings::FromUtf8(Json["Name"].get<std::string>()) : LongPackageName.Mid(SlashIndex + 1);
+
+	// A reference to an object the file does not hold (one whose class is missing) looks for it by loading this
+	// package again; while it loads, it answers as it stands instead of loading itself without end.
+	static TArray<FString> PackagesLoading;
+	if (PackagesLoading.Contains(LongPackageName))
+	{
+		return FindPackage(nullptr, *LongPackageName);
+	}
+	struct FLoadingScope
+	{
+		explicit FLoadingScope(const FString& InName)
+			: Name(InName)
+		{
+			PackagesLoading.Add(Name);
+		}
+		~FLoadingScope()
+		{
+			PackagesLoading.RemoveSingle(Name);
+		}
+		FString Name;
+	} LoadingScope(LongPackageName);
 
 	UPackage* Package = CreatePackage(*LongPackageName);
 	// Objects first, then every property, so that references between objects of the file resolve.

@@ -1,0 +1,6 @@
+#include "MovieSceneLog.h"
+#include "Modules/ModuleManager.h"
+
+DEFINE_LOG_CATEGORY(LogMovieScene);
+
+IMPLEMENT_MODULE(FDefaultModuleImpl, MovieScene);
