@@ -4,6 +4,8 @@
 
 #include "CoreMinimal.h"
 #include "Layout/Margin.h"
+#include "Layout/SlotBase.h"
+#include "Templates/UniquePtr.h"
 #include "Types/SlateEnums.h"
 
 class SWidget;
@@ -21,6 +23,9 @@ public:
 
 	virtual int32 Num() const = 0;
 	virtual TSharedRef<SWidget> GetChildAt(int32 Index) = 0;
+
+	/** The slot holding a child, for panels whose children live in slots; other children fail a check. */
+	virtual const FSlotBase& GetSlotAt(int32 ChildIndex) const;
 
 	SWidget& GetOwner() const
 	{
@@ -84,4 +89,99 @@ private:
 	FMargin SlotPadding;
 	EHorizontalAlignment HAlignment;
 	EVerticalAlignment VAlignment;
+};
+
+/** The slots of a panel, in order; each slot owns its child. */
+template<typename SlotType>
+class TPanelChildren : public FChildren
+{
+public:
+	TPanelChildren(SWidget* InOwner)
+		: FChildren(InOwner)
+	{
+	}
+
+	virtual int32 Num() const override
+	{
+		return Slots.Num();
+	}
+
+	virtual TSharedRef<SWidget> GetChildAt(int32 Index) override
+	{
+		checkf(Slots.IsValidIndex(Index), TEXT("TPanelChildren::GetChildAt(%d) out of range"), Index);
+		return Slots[Index]->GetWidget();
+	}
+
+	virtual const FSlotBase& GetSlotAt(int32 ChildIndex) const override
+	{
+		checkf(Slots.IsValidIndex(ChildIndex), TEXT("TPanelChildren::GetSlotAt(%d) out of range"), ChildIndex);
+		return *Slots[ChildIndex];
+	}
+
+	SlotType& operator[](int32 Index)
+	{
+		return *Slots[Index];
+	}
+	const SlotType& operator[](int32 Index) const
+	{
+		return *Slots[Index];
+	}
+
+	/** Makes a slot from its arguments and appends it; returns its index. */
+	int32 AddSlot(typename SlotType::FSlotArguments&& SlotArguments)
+	{
+		return InsertSlot(MoveTemp(SlotArguments), Slots.Num());
+	}
+
+	/** Makes a slot from its arguments and puts it at Index; returns the index. */
+	int32 InsertSlot(typename SlotType::FSlotArguments&& SlotArguments, int32 Index)
+	{
+		TUniquePtr<SlotType> NewSlot = MakeUnique<SlotType>();
+		NewSlot->SetOwner(Owner);
+		NewSlot->Construct(*this, MoveTemp(SlotArguments));
+		Slots.Insert(MoveTemp(NewSlot), Index);
+		return Index;
+	}
+
+	void RemoveAt(int32 Index)
+	{
+		checkf(Slots.IsValidIndex(Index), TEXT("TPanelChildren::RemoveAt(%d) out of range"), Index);
+		Slots[Index]->DetachWidget();
+		Slots.RemoveAt(Index);
+	}
+
+	void Empty()
+	{
+		for (TUniquePtr<SlotType>& Slot : Slots)
+		{
+			Slot->DetachWidget();
+		}
+		Slots.Empty();
+	}
+
+	/** Slot arguments that add their slot to the panel when they go out of scope: `Panel->AddSlot()[ Child ];`. */
+	struct FScopedWidgetSlotArguments : public SlotType::FSlotArguments
+	{
+		FScopedWidgetSlotArguments(typename SlotType::FSlotArguments&& InArguments, TPanelChildren<SlotType>& InChildren, int32 InIndex)
+			: SlotType::FSlotArguments(MoveTemp(InArguments))
+			, Children(InChildren)
+			, Index(InIndex)
+		{
+		}
+
+		FScopedWidgetSlotArguments(const FScopedWidgetSlotArguments&) = delete;
+		FScopedWidgetSlotArguments& operator=(const FScopedWidgetSlotArguments&) = delete;
+
+		virtual ~FScopedWidgetSlotArguments() override
+		{
+			Children.InsertSlot(MoveTemp(static_cast<typename SlotType::FSlotArguments&>(*this)), Index == INDEX_NONE ? Children.Num() : Index);
+		}
+
+	private:
+		TPanelChildren<SlotType>& Children;
+		int32 Index;
+	};
+
+private:
+	TArray<TUniquePtr<SlotType>> Slots;
 };

@@ -102,6 +102,20 @@ struct FAlwaysValidWidget
 
 #define SLATE_STYLE_ARGUMENT(ArgType, ArgName) SLATE_ARGUMENT(const ArgType*, ArgName)
 
+/** Panel slots given with `+ SPanelType::Slot()...` in a declaration; the panel's Construct takes them in order. */
+#define SLATE_SLOT_ARGUMENT(SlotType, SlotName) \
+	TArray<typename SlotType::FSlotArguments> _##SlotName; \
+	WidgetArgsType& operator+(typename SlotType::FSlotArguments& SlotToAdd) \
+	{ \
+		_##SlotName.Add(SlotToAdd); \
+		return *this; \
+	} \
+	WidgetArgsType& operator+(typename SlotType::FSlotArguments&& SlotToAdd) \
+	{ \
+		_##SlotName.Add(MoveTemp(SlotToAdd)); \
+		return *this; \
+	}
+
 #define SLATE_EVENT(DelegateName, EventName) \
 	DelegateName _##EventName; \
 	WidgetArgsType& EventName(const DelegateName& InDelegate) \

@@ -1,0 +1,10 @@
+#include "Widgets/SViewport.h"
+
+SViewport::SViewport()
+{
+}
+
+void SViewport::Construct(const FArguments& InArgs)
+{
+	ChildSlot[InArgs._Content.Widget];
+}
