@@ -1,4 +1,4 @@
-// Stand-in module rules: the level editor's tab area and its events.
+// Stand-in module rules: the level editor's tab area, viewports, menus and events.
 
 using UnrealBuildTool;
 
@@ -6,6 +6,8 @@ public class LevelEditor : ModuleRules
 {
 	public LevelEditor(ReadOnlyTargetRules Target) : base(Target)
 	{
-		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Slate", "SlateCore", "UnrealEd" });
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "Slate", "SlateCore", "UnrealEd" });
+
+		PrivateDependencyModuleNames.AddRange(new string[] { "ToolMenus" });
 	}
 }

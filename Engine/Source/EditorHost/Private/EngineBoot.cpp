@@ -11,7 +11,6 @@
 #include "Engine/World.h"
 #include "FileHelpers.h"
 #include "Framework/Docking/TabManager.h"
-#include "LevelEditorViewport.h"
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/PackageName.h"
 #include "Modules/ModuleManager.h"
@@ -26,9 +25,6 @@ namespace EngineBoot
 	namespace
 	{
 		const TCHAR* const GameMapsSettingsSection = TEXT("/Script/EngineSettings.GameMapsSettings");
-
-		/** The level editor's perspective viewport; the level editor UI owns its viewports. */
-		TUniquePtr<FLevelEditorViewportClient> PerspectiveViewportClient;
 
 		/** A configured map ("/Game/Maps/Stage" or "/Game/Maps/Stage.Stage") as a package name. */
 		FString ReadConfiguredMap(const TCHAR* Key)
@@ -59,6 +55,7 @@ namespace EngineBoot
 				{
 					MapWorld->WorldType = EWorldType::Game;
 					MapWorld->AddToRoot();
+					MapWorld->InitWorld();
 					GameEngine->GetWorldContextFromWorldChecked(CurrentWorld).SetCurrentWorld(MapWorld);
 					CurrentWorld->DestroyWorld(false);
 					CurrentWorld = MapWorld;
@@ -119,10 +116,9 @@ namespace EngineBoot
 	{
 		checkf(GEditor, TEXT("The editor UI needs the editor engine"));
 
-		// What the main frame does: bring up the level editor tab, then its viewport.
+		// What the main frame does: bring up the level editor tab, which builds its perspective viewport.
 		FModuleManager::Get().LoadModuleChecked(TEXT("LevelEditor"));
 		FGlobalTabmanager::Get()->TryInvokeTab(FTabId(TEXT("LevelEditor")));
-		PerspectiveViewportClient = MakeUnique<FLevelEditorViewportClient>(nullptr);
 
 		const FString StartupMap = ReadConfiguredMap(TEXT("EditorStartupMap"));
 		if (StartupMap.IsEmpty())
@@ -145,7 +141,6 @@ namespace EngineBoot
 
 	void DestroyEngine()
 	{
-		PerspectiveViewportClient.Reset();
 		// Mounts and scanned assets belong to this run; a later boot (tests) mounts its own.
 		UE::AssetRegistryHost::Reset();
 		if (GEngine == nullptr)

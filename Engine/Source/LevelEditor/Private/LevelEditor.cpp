@@ -1,7 +1,13 @@
 #include "LevelEditor.h"
 
+#include "Framework/Commands/UICommandList.h"
 #include "Framework/Docking/TabManager.h"
+#include "LevelViewportActions.h"
 #include "Modules/ModuleManager.h"
+#include "SLevelEditor.h"
+#include "SLevelViewport.h"
+#include "Toolkits/AssetEditorToolkit.h"
+#include "ToolMenus.h"
 #include "Widgets/Docking/SDockTab.h"
 
 #define LOCTEXT_NAMESPACE "LevelEditor"
@@ -12,14 +18,24 @@ const FName FLevelEditorModule::LevelEditorTabName(TEXT("LevelEditor"));
 
 void FLevelEditorModule::StartupModule()
 {
+	MenuExtensibilityManager = MakeShared<FExtensibilityManager>();
+	ToolBarExtensibilityManager = MakeShared<FExtensibilityManager>();
+	GlobalLevelEditorActions = MakeShared<FUICommandList>();
+	FLevelViewportCommands::Register();
+
 	// The main frame invokes this spawner when the editor UI comes up.
 	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(LevelEditorTabName, FOnSpawnTab::CreateRaw(this, &FLevelEditorModule::SpawnLevelEditor))
 		.SetDisplayName(LOCTEXT("LevelEditorTab", "Level Editor"))
 		.SetMenuType(ETabSpawnerMenuType::Hidden);
+
+	ToolMenusStartupHandle = UToolMenus::RegisterStartupCallback(FSimpleMulticastDelegate::FDelegate::CreateRaw(this, &FLevelEditorModule::RegisterMenus));
 }
 
 void FLevelEditorModule::ShutdownModule()
 {
+	UToolMenus::UnRegisterStartupCallback(ToolMenusStartupHandle);
+	UToolMenus::UnregisterOwner(this);
+
 	FGlobalTabmanager::Get()->UnregisterNomadTabSpawner(LevelEditorTabName);
 	if (LevelEditorTabManager.IsValid())
 	{
@@ -32,6 +48,10 @@ void FLevelEditorModule::ShutdownModule()
 		Tab->SetOnTabClosed(SDockTab::FOnTabClosedCallback());
 		Tab->RequestCloseTab();
 	}
+	LevelEditorInstance.Reset();
+	FLevelViewportCommands::Unregister();
+	MenuExtensibilityManager.Reset();
+	ToolBarExtensibilityManager.Reset();
 }
 
 TSharedRef<SDockTab> FLevelEditorModule::SpawnLevelEditor(const FSpawnTabArgs& InArgs)
@@ -40,6 +60,12 @@ TSharedRef<SDockTab> FLevelEditorModule::SpawnLevelEditor(const FSpawnTabArgs& I
 		.TabRole(ETabRole::MajorTab)
 		.Label(LOCTEXT("LevelEditorTabLabel", "Level Editor"));
 	LevelEditorTab = MajorTab;
+
+	// The level editor and its viewport exist before anyone hears of the new tab manager.
+	TSharedRef<SLevelEditor> LevelEditor = SNew(SLevelEditor);
+	MajorTab->SetContent(LevelEditor);
+	LevelEditorInstance = LevelEditor;
+
 	// The tab is put in its window after this returns; the tab manager finds the window through the tab later.
 	SetLevelEditorTabManager(MajorTab);
 	return MajorTab;
@@ -64,6 +90,33 @@ void FLevelEditorModule::SetLevelEditorTabManager(const TSharedPtr<SDockTab>& Ow
 void FLevelEditorModule::BroadcastMapChanged(UWorld* World, EMapChangeType MapChangeType)
 {
 	MapChangedEvent.Broadcast(World, MapChangeType);
+}
+
+TSharedPtr<SLevelViewport> FLevelEditorModule::GetFirstActiveLevelViewport()
+{
+	const TSharedPtr<ILevelEditor> LevelEditor = LevelEditorInstance.Pin();
+	return LevelEditor.IsValid() ? LevelEditor->GetActiveViewportInterface() : nullptr;
+}
+
+TSharedPtr<IAssetViewport> FLevelEditorModule::GetFirstActiveViewport()
+{
+	return GetFirstActiveLevelViewport();
+}
+
+TWeakPtr<ILevelEditor> FLevelEditorModule::GetLevelEditorInstance() const
+{
+	return LevelEditorInstance;
+}
+
+TSharedPtr<ILevelEditor> FLevelEditorModule::GetFirstLevelEditor() const
+{
+	return LevelEditorInstance.Pin();
+}
+
+const TSharedRef<FUICommandList> FLevelEditorModule::GetGlobalLevelEditorActions() const
+{
+	checkf(GlobalLevelEditorActions.IsValid(), TEXT("FLevelEditorModule: the level editor's actions exist only between start-up and shut-down"));
+	return GlobalLevelEditorActions.ToSharedRef();
 }
 
 #undef LOCTEXT_NAMESPACE

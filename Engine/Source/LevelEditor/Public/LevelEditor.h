@@ -7,8 +7,13 @@
 #include "Modules/ModuleInterface.h"
 #include "UnrealEdMisc.h"
 
+class FExtensibilityManager;
 class FTabManager;
+class FUICommandList;
+class IAssetViewport;
+class ILevelEditor;
 class SDockTab;
+class SLevelViewport;
 class UWorld;
 
 class LEVELEDITOR_API FLevelEditorModule : public IModuleInterface
@@ -41,8 +46,42 @@ public:
 	/** Tells listeners a map was loaded, saved, created or torn down. */
 	virtual void BroadcastMapChanged(UWorld* World, EMapChangeType MapChangeType);
 
+	/** The level editor's active level viewport; null before the level editor's UI exists. */
+	virtual TSharedPtr<SLevelViewport> GetFirstActiveLevelViewport();
+
+	/** The same viewport, as an asset viewport. */
+	virtual TSharedPtr<IAssetViewport> GetFirstActiveViewport();
+
+	/** The level editor widget, while it exists. */
+	virtual TWeakPtr<ILevelEditor> GetLevelEditorInstance() const;
+	virtual TSharedPtr<ILevelEditor> GetFirstLevelEditor() const;
+
+	/** Where other modules leave extenders of the level editor's menus (the main menu and its Window menu). */
+	virtual TSharedPtr<FExtensibilityManager> GetMenuExtensibilityManager()
+	{
+		return MenuExtensibilityManager;
+	}
+
+	/** Where other modules leave extenders of the level editor's toolbar. */
+	virtual TSharedPtr<FExtensibilityManager> GetToolBarExtensibilityManager()
+	{
+		return ToolBarExtensibilityManager;
+	}
+
+	/** The level editor's own command list, which its menus are built over. */
+	const TSharedRef<FUICommandList> GetGlobalLevelEditorActions() const;
+
 private:
 	TSharedRef<SDockTab> SpawnLevelEditor(const class FSpawnTabArgs& InArgs);
+
+	/** Registers the level editor's tool menus once the tool menus exist. */
+	void RegisterMenus();
+
+	TSharedPtr<FExtensibilityManager> MenuExtensibilityManager;
+	TSharedPtr<FExtensibilityManager> ToolBarExtensibilityManager;
+	TSharedPtr<FUICommandList> GlobalLevelEditorActions;
+	TWeakPtr<ILevelEditor> LevelEditorInstance;
+	FDelegateHandle ToolMenusStartupHandle;
 
 	TSharedPtr<FTabManager> LevelEditorTabManager;
 	TWeakPtr<SDockTab> LevelEditorTab;

@@ -3,7 +3,8 @@
 #include "Editor.h"
 
 FEditorViewportClient::FEditorViewportClient(ELevelViewportType InViewportType)
-	: ViewportType(InViewportType)
+	: EngineShowFlags(ESFIM_Editor)
+	, ViewportType(InViewportType)
 	, ViewLocation(FVector::ZeroVector)
 	, ViewRotation(FRotator::ZeroRotator)
 {

@@ -4,6 +4,9 @@
 
 #include "CoreMinimal.h"
 #include "Editor/UnrealEdTypes.h"
+#include "ShowFlags.h"
+
+class SEditorViewport;
 
 /** The view of an editor viewport: its type and its camera location and rotation. */
 class UNREALED_API FEditorViewportClient
@@ -58,7 +61,19 @@ public:
 		return false;
 	}
 
+	/** The widget this client's view is shown in, while it lives. */
+	TSharedPtr<SEditorViewport> GetEditorViewportWidget() const
+	{
+		return EditorViewportWidget.Pin();
+	}
+
+	/** What the view draws. */
+	FEngineShowFlags EngineShowFlags;
+
 protected:
+	friend class SEditorViewport;
+
+	TWeakPtr<SEditorViewport> EditorViewportWidget;
 	ELevelViewportType ViewportType;
 	FVector ViewLocation;
 	FRotator ViewRotation;

@@ -98,7 +98,8 @@ private:
 	/** The actor whose transform the view takes while locked: the cinematic lock wins. */
 	AActor* GetViewDrivingActor() const;
 
-	TSharedPtr<SLevelViewport> LevelViewport;
+	// Weak: the viewport widget owns its client.
+	TWeakPtr<SLevelViewport> LevelViewport;
 	FLevelViewportActorLock ActorLock;
 	FLevelViewportActorLock CinematicActorLock;
 };
