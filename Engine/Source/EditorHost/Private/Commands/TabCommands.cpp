@@ -2,6 +2,7 @@
 // editor's tab manager and the user's close button drive them.
 
 #include "CoreMinimal.h"
+#include "EditorViewportTabContent.h"
 #include "Framework/Docking/TabManager.h"
 #include "Framework/Docking/WorkspaceItem.h"
 #include "HostConsole.h"
@@ -68,23 +69,39 @@ namespace
 		TArray<TSharedRef<SDockTab>> OpenTabs;
 		Tabs->GetLiveTabs(OpenTabs);
 		Ar.Log(FString::Printf(TEXT("Open tabs (%d): identifier | label"), OpenTabs.Num()));
+		const TArray<TSharedRef<FEditorViewportTabContent>> ViewportContents = FEditorViewportTabContent::GetLiveTabContentsForHost();
 		for (const TSharedRef<SDockTab>& Tab : OpenTabs)
 		{
-			Ar.Log(FString::Printf(TEXT("  %s | %s"), *Tab->GetLayoutIdentifier().ToString(), *Tab->GetTabLabel().ToString()));
+			FString Line = FString::Printf(TEXT("  %s | %s"), *Tab->GetLayoutIdentifier().ToString(), *Tab->GetTabLabel().ToString());
+			// Viewport tabs also say which layout their viewports were laid out under.
+			for (const TSharedRef<FEditorViewportTabContent>& Content : ViewportContents)
+			{
+				if (Content->BelongsToTab(Tab))
+				{
+					Line += FString::Printf(TEXT(" | layout \"%s\""), *Content->GetLayoutStringForHost());
+				}
+			}
+			Ar.Log(Line);
 		}
 		return true;
 	}
 
 	bool OpenOrCloseTab(const FString& Args, FOutputDevice& Ar)
 	{
-		FString Verb;
-		FString SpawnerId;
-		if (!Args.Split(TEXT(" "), &Verb, &SpawnerId) || SpawnerId.TrimStartAndEnd().IsEmpty() || SpawnerId.TrimStartAndEnd().Contains(TEXT(" ")))
+		TArray<FString> Words;
+		FString Error;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, Error))
+		{
+			Ar.Log(ELogVerbosity::Error, Error);
+			return false;
+		}
+		if (Words.Num() != 2 || Words[1].IsEmpty())
 		{
 			Ar.Log(ELogVerbosity::Error, TEXT("Usage: tab open <SpawnerId> | tab close <SpawnerId>"));
 			return false;
 		}
-		SpawnerId = SpawnerId.TrimStartAndEnd();
+		const FString Verb = Words[0];
+		const FString SpawnerId = Words[1];
 		const TSharedPtr<FTabManager> Tabs = FindLevelEditorTabs(Ar);
 		if (!Tabs.IsValid())
 		{
@@ -129,6 +146,6 @@ namespace
 		return false;
 	}
 
-	FHostConsoleCommandRegistrant TabsCommand(TEXT("tabs"), TEXT("tabs: the level editor's tab spawners (identifier | display name | menu type | group) and open tabs"), &ListTabs);
+	FHostConsoleCommandRegistrant TabsCommand(TEXT("tabs"), TEXT("tabs: the level editor's tab spawners (identifier | display name | menu type | group) and open tabs (identifier | label, and the layout of a viewport tab)"), &ListTabs);
 	FHostConsoleCommandRegistrant TabCommand(TEXT("tab"), TEXT("tab open|close <SpawnerId>: open a tab as the tab manager does, or close it as the user does"), &OpenOrCloseTab);
 }
