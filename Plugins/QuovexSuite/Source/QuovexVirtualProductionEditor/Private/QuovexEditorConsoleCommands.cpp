@@ -133,6 +133,48 @@ namespace QuovexEditorConsole
 		}
 	}
 
+	/** Lists or unlists an object (an asset, or a class by its path) in the plugin's Place Actors category. */
+	template <void (FQuovexVirtualProductionEditorModule::*Operation)(UObject*)>
+	static void RunPlacementOperation(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	{
+		if (!ExpectArgs(Args, 1, TEXT("Quovex.AddPlacementModeItem|Quovex.RemovePlacementModeItem <ObjectPath>"), Ar))
+		{
+			return;
+		}
+		FQuovexVirtualProductionEditorModule* Module = FindModule(Ar);
+		if (!Module)
+		{
+			return;
+		}
+		UObject* Object = StaticLoadObject(UObject::StaticClass(), nullptr, *Args[0]);
+		if (!Object)
+		{
+			Ar.Logf(ELogVerbosity::Error, TEXT("No object %s"), *Args[0]);
+			return;
+		}
+		(Module->*Operation)(Object);
+	}
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice AddTrackerViewOverlayCommand(
+		TEXT("Quovex.AddTrackerViewOverlay"),
+		TEXT("Lays the tracker read-out over the first active level viewport, collapsed"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice ResetLayoutsDirectoryCommand(
+		TEXT("Quovex.ResetLayoutsDirectory"),
+		TEXT("Copies the plugin's layout files over the editor's user layout directory"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::ResetLayoutsDirectory>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice AddPlacementModeItemCommand(
+		TEXT("Quovex.AddPlacementModeItem"),
+		TEXT("<ObjectPath>: lists an object in the Quovex category of the Place Actors panel"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunPlacementOperation<&FQuovexVirtualProductionEditorModule::AddPlacementModeItem>));
+
+	static FAutoConsoleCommandWithWorldArgsAndOutputDevice RemovePlacementModeItemCommand(
+		TEXT("Quovex.RemovePlacementModeItem"),
+		TEXT("<ObjectPath>: takes the object's last listed item out of the Quovex category again"),
+		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunPlacementOperation<&FQuovexVirtualProductionEditorModule::RemovePlacementModeItem>));
+
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice OpenNearWideTweakGraphCommand(
 		TEXT("Quovex.OpenNearWideTweakGraph"),
 		TEXT("Opens the near/wide tweak graph panel"),

@@ -186,7 +186,8 @@ void FQuovexTabManager::RegisterTabSpawner(FName TabId)
 		}
 	}
 
-	// Output viewport tabs are set up here too, once any panel is registered.
+	// Output viewport tabs come with the first panel that registers.
+	RegisterOutputViewportTabSpawner();
 }
 
 bool FQuovexTabManager::LoadTabBlueprint(FQuovexTabDescriptor& Tab)

@@ -49,6 +49,7 @@ FQuovexVirtualProductionEditorModule::FQuovexVirtualProductionEditorModule()
 
 FQuovexVirtualProductionEditorModule::~FQuovexVirtualProductionEditorModule()
 {
+	PlacementModeItemIds.Empty();
 	PluginCommands.Reset();
 }
 
@@ -70,6 +71,13 @@ void FQuovexVirtualProductionEditorModule::StartupModule()
 
 	FQuovexTabManager::Get().Setup();
 
+	RegisterToolbarButton();
+	RegisterWindowMenuExtension();
+	RegisterPlacementModeItems();
+
+	// Every start puts the plugin's layouts back, so a layout the operator broke is restored.
+	ResetLayoutsDirectory();
+
 	DisableEditorAutoSave();
 }
 
@@ -85,6 +93,14 @@ void FQuovexVirtualProductionEditorModule::ShutdownModule()
 {
 	FQuovexCommands::Unregister();
 	FQuovexVirtualProductionStyle::Unregister();
+
+	if (IsRunningGame())
+	{
+		return;
+	}
+
+	// Menus, spawners and hooks stay with the editor, which is tearing down; the category would outlive us.
+	UnregisterPlacementModeCategory();
 }
 
 bool FQuovexVirtualProductionEditorModule::SupportsDynamicReloading()

@@ -3,11 +3,14 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "IPlacementModeModule.h"
 #include "Modules/ModuleInterface.h"
 #include "QuovexVPEditorSubsystem.h"
 #include "UObject/ObjectPtr.h"
 
+class FMenuBuilder;
 class FUICommandList;
+class SWidget;
 class UObject;
 class UWorld;
 
@@ -34,6 +37,9 @@ public:
 	/** Sets the level sequence default display rate and tick resolution from the project's timecode rate. */
 	virtual void SetLevelSequenceDefaultRates();
 
+	/** Lays the tracker read-out (status, location, rotation) over the first active level viewport, collapsed. */
+	virtual void AddTrackerViewOverlay();
+
 	/** Override point for builds that drive output hardware: called when the output viewports were rebuilt. */
 	virtual void RefreshOutputHardware();
 
@@ -58,6 +64,12 @@ public:
 	/** Closes the focal distance wizard panel. */
 	virtual void CloseFocDistWiz();
 
+	/** Lists Object in the plugin's Place Actors category; nothing happens in a game run or without the category. */
+	virtual void AddPlacementModeItem(UObject* Object);
+
+	/** Takes the item last registered for Object out of the Place Actors category again. */
+	virtual void RemovePlacementModeItem(UObject* Object);
+
 	/** Override point for builds that drive output hardware: whether an output card is streaming. */
 	virtual bool IsOutputHardwareStreaming();
 
@@ -76,7 +88,55 @@ public:
 	/** Adds a native handler of the VP subsystem's active-camera event; nothing happens without the subsystem. */
 	virtual void AddActiveCameraChangedHandler(const UQuovexVPEditorSubsystem::FOnActiveCameraChangedEvent::FDelegate& Handler);
 
+	/** Maps every command's action on the plugin's command list and returns the list. */
+	virtual TSharedRef<FUICommandList> GetCommandList();
+
+	/** Copies the plugin's layout files over the editor's user layout directory. */
+	void ResetLayoutsDirectory();
+
 private:
+	/** Adds the "Quovex Actions" combo to the user area of the level editor toolbar. */
+	void RegisterToolbarButton();
+
+	/** The combo's drop-down, built each time it opens. */
+	TSharedRef<SWidget> GenerateMenuContent();
+
+	/** Adds the "Quovex Panels" section to the level editor's Window menu. */
+	void RegisterWindowMenuExtension();
+
+	/** Fills the Window menu's panels section each time the menu opens. */
+	void FillPanelsMenu(FMenuBuilder& MenuBuilder);
+
+	/** Registers the plugin's Place Actors category and its actor classes. */
+	void RegisterPlacementModeItems();
+
+	/** Removes the category, and with it every item listed there. */
+	void UnregisterPlacementModeCategory();
+
+	// Command handlers: panels open through the tab manager, operator requests go to the VP subsystem.
+	void OpenOrvaneView();
+	void OpenTakeLog();
+	void OpenTakeImporter();
+	void OpenVideoController();
+	void OpenKeyer();
+	void OpenCameraMonitor();
+	void OpenExternalRecorderMonitor();
+	void OpenBeamInManager();
+	void OpenLensTweaker();
+	void OpenStatus();
+	void OpenStageManager();
+	void OpenAnimationControl();
+	void OpenCaldraManager();
+	void OpenMeshBuilder();
+	void OpenXRController();
+	void OpenXRMultiCam();
+	void OpenXRColorTransfer();
+	void ResetTakeRecorder();
+	void OpenTakeRecorder();
+	void ReconnectToSwitcher();
+	void ReconnectToKeyer();
+	void ResetViewports();
+
 	/** Applies the LiveLink preset named in the project settings once the asset registry knows every asset. */
 	void OnFilesLoaded();
 
@@ -87,4 +147,7 @@ private:
 	static void DisableEditorAutoSave();
 
 	TSharedPtr<FUICommandList> PluginCommands;
+
+	/** Placement ids of the listed classes and objects, as the engine returned them (unset when it refused). */
+	TMap<UObject*, TOptional<FPlacementModeID>> PlacementModeItemIds;
 };

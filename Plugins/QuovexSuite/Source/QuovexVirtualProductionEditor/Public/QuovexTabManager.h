@@ -123,6 +123,15 @@ private:
 	/** On-closed callback of every spawned panel tab. */
 	static void TabClosed(TSharedRef<SDockTab> Tab, UEditorUtilityWidgetBlueprint* Blueprint);
 
+	/** Registers the output viewport spawner in the level editor's tab manager unless it has one already. */
+	void RegisterOutputViewportTabSpawner();
+
+	/** Spawn callback of the output viewport spawner: a tab of level viewports laid out under LayoutName. */
+	static TSharedRef<SDockTab> SpawnQuovexOutputTab(const FSpawnTabArgs& SpawnTabArgs, FText Label, FName LayoutName);
+
+	/** On-closed callback of every output viewport tab. */
+	static void ViewportTabClosed(TSharedRef<SDockTab> Tab, FName LayoutName);
+
 	/** Tells every live subscriber that implements the interface that the panel of Blueprint closed. */
 	void NotifyTabClosed(UEditorUtilityWidgetBlueprint* Blueprint);
 
