@@ -1,7 +1,9 @@
 #include "Subsystems/Subsystem.h"
 #include "Subsystems/EngineSubsystem.h"
 #include "Subsystems/SubsystemCollection.h"
+#include "Subsystems/WorldSubsystem.h"
 
+#include "Engine/World.h"
 #include "Modules/ModuleManager.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
@@ -205,4 +207,36 @@ void FSubsystemCollectionBase::OnModulesChanged(FName ModuleName, EModuleChangeR
 	{
 		RemoveInstancesOfModule(ModuleName);
 	}
+}
+
+UWorldSubsystem::UWorldSubsystem(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}
+
+UWorld* UWorldSubsystem::GetWorld() const
+{
+	return Cast<UWorld>(GetOuter());
+}
+
+UWorld& UWorldSubsystem::GetWorldRef() const
+{
+	UWorld* World = GetWorld();
+	checkf(World, TEXT("World subsystem %s has no world"), *GetName());
+	return *World;
+}
+
+bool UWorldSubsystem::ShouldCreateSubsystem(UObject* Outer) const
+{
+	if (!Super::ShouldCreateSubsystem(Outer))
+	{
+		return false;
+	}
+	const UWorld* World = Cast<UWorld>(Outer);
+	return World && DoesSupportWorldType(World->WorldType);
+}
+
+bool UWorldSubsystem::DoesSupportWorldType(const EWorldType::Type WorldType) const
+{
+	return WorldType == EWorldType::Game || WorldType == EWorldType::Editor || WorldType == EWorldType::PIE;
 }

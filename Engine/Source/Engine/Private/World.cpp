@@ -23,8 +23,36 @@ FActorSpawnParameters::FActorSpawnParameters()
 UWorld::UWorld(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
 	, WorldType(EWorldType::None)
+	, bIsWorldInitialized(false)
 	, bBegunPlay(false)
 {
+}
+
+void UWorld::BeginDestroy()
+{
+	// A world collected without being cleaned up still lets its subsystems go first.
+	if (bIsWorldInitialized)
+	{
+		CleanupWorld();
+	}
+	Super::BeginDestroy();
+}
+
+void UWorld::InitWorld(const InitializationValues IVS)
+{
+	checkf(!bIsWorldInitialized, TEXT("World %s is already initialised"), *GetPathName());
+	SubsystemCollection.Initialize(this);
+	bIsWorldInitialized = true;
+}
+
+void UWorld::CleanupWorld(bool bSessionEnded, bool bCleanupResources, UWorld* NewWorld)
+{
+	if (!bIsWorldInitialized)
+	{
+		return;
+	}
+	SubsystemCollection.Deinitialize();
+	bIsWorldInitialized = false;
 }
 
 void UWorld::PostLoad()
@@ -76,6 +104,7 @@ UWorld* UWorld::CreateWorld(const EWorldType::Type InWorldType, bool bInformEngi
 	World->WorldType = InWorldType;
 	World->PersistentLevel = NewObject<ULevel>(World, FName(TEXT("PersistentLevel")));
 	World->PersistentLevel->OwningWorld = World;
+	World->InitWorld();
 
 	if (bAddToRoot)
 	{
@@ -122,6 +151,7 @@ void UWorld::DestroyWorld(bool bInformEngineOfWorld, UWorld* NewWorld)
 		PersistentLevel->MarkAsGarbage();
 	}
 	bBegunPlay = false;
+	CleanupWorld();
 
 	if (bInformEngineOfWorld && GEngine)
 	{

@@ -210,6 +210,11 @@ void UEditorEngine::SetEditorWorld(UWorld* World)
 	}
 	World->WorldType = EWorldType::Editor;
 	World->AddToRoot();
+	// A loaded map is initialised when it becomes the edited world, as the editor's map load does.
+	if (!World->bIsWorldInitialized)
+	{
+		World->InitWorld();
+	}
 	Context.SetCurrentWorld(World);
 	if (OldWorld)
 	{

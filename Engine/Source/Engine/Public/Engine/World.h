@@ -6,6 +6,8 @@
 #include "UObject/Object.h"
 #include "Templates/SubclassOf.h"
 #include "Engine/EngineTypes.h"
+#include "Subsystems/SubsystemCollection.h"
+#include "Subsystems/WorldSubsystem.h"
 #include "World.generated.h"
 
 class AActor;
@@ -48,6 +50,14 @@ class ENGINE_API UWorld : public UObject
 public:
 	UWorld(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
+	/** Options of InitWorld; the stand-in's worlds have none of the engine's scene, physics or navigation to set up. */
+	struct InitializationValues
+	{
+		InitializationValues()
+		{
+		}
+	};
+
 	/** The level that is always loaded; every actor of this stand-in lives in it. */
 	UPROPERTY(Transient)
 	TObjectPtr<ULevel> PersistentLevel;
@@ -61,6 +71,40 @@ public:
 	}
 
 	virtual void PostLoad() override;
+	virtual void BeginDestroy() override;
+
+	/** Makes the world ready for use: creates its world subsystems. */
+	void InitWorld(const InitializationValues IVS = InitializationValues());
+
+	/** Undoes InitWorld: deinitialises and forgets the world subsystems. */
+	void CleanupWorld(bool bSessionEnded = true, bool bCleanupResources = true, UWorld* NewWorld = nullptr);
+
+	/** Whether InitWorld ran and CleanupWorld has not. */
+	bool bIsWorldInitialized;
+
+	/** The world subsystem of exactly this class, else the first whose class derives from it; null before InitWorld. */
+	UWorldSubsystem* GetSubsystemBase(TSubclassOf<UWorldSubsystem> SubsystemClass) const
+	{
+		return SubsystemCollection.GetSubsystem<UWorldSubsystem>(SubsystemClass);
+	}
+
+	template<typename TSubsystemClass>
+	TSubsystemClass* GetSubsystem() const
+	{
+		return SubsystemCollection.GetSubsystem<TSubsystemClass>(TSubsystemClass::StaticClass());
+	}
+
+	template<typename TSubsystemClass>
+	static FORCEINLINE TSubsystemClass* GetSubsystem(const UWorld* World)
+	{
+		return World ? World->GetSubsystem<TSubsystemClass>() : nullptr;
+	}
+
+	template<typename TSubsystemClass>
+	const TArray<TSubsystemClass*> GetSubsystemArray() const
+	{
+		return SubsystemCollection.GetSubsystemArray<TSubsystemClass>(TSubsystemClass::StaticClass());
+	}
 
 	/** The level new actors go to. */
 	ULevel* GetCurrentLevel() const;
@@ -130,4 +174,6 @@ public:
 
 private:
 	bool bBegunPlay;
+
+	FSubsystemCollection<UWorldSubsystem> SubsystemCollection;
 };
