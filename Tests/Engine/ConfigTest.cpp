@@ -193,6 +193,29 @@ TEST_F(ConfigTest, SavingOneSectionKeepsTheRestOfTheFile)
 	EXPECT_EQ(Utf8(GConfig->GetStr(TEXT("/Script/Quovex.Other"), TEXT("Untouched"), File)), "some value");
 }
 
+TEST_F(ConfigTest, AReadOnlyFileIsLeftAsItIsWithoutAMessageWhileTheCacheKeepsTheNewValue)
+{
+	const std::string Original = "[/Script/Quovex.LensCal]\nSteps=3\n";
+	WriteFile(Temp.Path("Stage/Config/DefaultLensCal.ini"), Original);
+	std::filesystem::permissions(Temp.Path("Stage/Config/DefaultLensCal.ini"), std::filesystem::perms::owner_write | std::filesystem::perms::group_write | std::filesystem::perms::others_write, std::filesystem::perm_options::remove);
+	Boot();
+	const FString File = Temp.Str("Stage/Config/DefaultLensCal.ini");
+	FHostLogCapture Log;
+
+	GConfig->SetInt(TEXT("/Script/Quovex.LensCal"), TEXT("Steps"), 12, File);
+	GConfig->Flush(false, File);
+	EXPECT_EQ(ReadFile(Temp.Path("Stage/Config/DefaultLensCal.ini")), Original);
+	EXPECT_TRUE(Log.GetLines().IsEmpty());
+	int32 Steps = 0;
+	EXPECT_TRUE(GConfig->GetInt(TEXT("/Script/Quovex.LensCal"), TEXT("Steps"), Steps, File));
+	EXPECT_EQ(Steps, 12);
+
+	// Once writable again, the next flush writes what is still pending.
+	std::filesystem::permissions(Temp.Path("Stage/Config/DefaultLensCal.ini"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+	GConfig->Flush(false, File);
+	EXPECT_NE(ReadFile(Temp.Path("Stage/Config/DefaultLensCal.ini")).find("Steps=12\n"), std::string::npos);
+}
+
 TEST_F(ConfigTest, BranchChangesGoToTheSavedLayerNotTheDefaults)
 {
 	const std::string Defaults = "[Stage]\nMode=Default\nOther=1\n";

@@ -345,12 +345,8 @@ namespace
 				Written[Folded] = true;
 			}
 		}
-		if (!FFileHelper::SaveStringToFile(FromStd(Out), Path.c_str()))
-		{
-			UE_LOG(LogConfig, Error, TEXT("Could not write config file %s"), Path.c_str());
-			return false;
-		}
-		return true;
+		// A file that cannot be written stays as it is; the cached values keep what was set, quietly.
+		return FFileHelper::SaveStringToFile(FromStd(Out), Path.c_str());
 	}
 
 	struct FCachedFile

@@ -1,5 +1,6 @@
 #include "Misc/FileHelper.h"
 
+#include "HAL/PlatformFileManager.h"
 #include "Misc/CoreHostState.h"
 #include "Misc/Paths.h"
 #include "Misc/Utf8Conversion.h"
@@ -26,6 +27,11 @@ namespace
 	{
 		IFileManager& Manager = FileManager ? *FileManager : IFileManager::Get();
 		if ((WriteFlags & FILEWRITE_NoReplaceExisting) && Manager.FileExists(Filename))
+		{
+			return false;
+		}
+		// A read-only file refuses the write, whoever runs the process (the engine's writer opens it for writing).
+		if (!(WriteFlags & FILEWRITE_EvenIfReadOnly) && FPlatformFileManager::Get().GetPlatformFile().IsReadOnly(Filename))
 		{
 			return false;
 		}
