@@ -122,6 +122,21 @@ TEST_F(HeadlessConsoleTest, CallRunsStaticFunctionsByClassNameOrPathWithDeclared
 	EXPECT_FALSE(FEditorHost::HasCommandFailed());
 }
 
+TEST_F(HeadlessConsoleTest, CallOnAClassRunsMemberFunctionsOnItsDefaultObject)
+{
+	Boot();
+	UReflectionTestObject* Instance = MakeCallTarget(TEXT("HeadlessCallBystander"));
+	UReflectionTestObject* Defaults = GetMutableDefault<UReflectionTestObject>();
+	const int32 Before = Defaults->Counter;
+
+	EXPECT_TRUE(Run(TEXT("call ReflectionTestObject.Touch")));
+	EXPECT_TRUE(Run(TEXT("call /Script/ReflectionTestTypes.ReflectionTestObject.Touch")));
+	EXPECT_TRUE(Output.Lines.IsEmpty());
+	EXPECT_EQ(Defaults->Counter, Before + 2);
+	EXPECT_EQ(Instance->Counter, 0);
+	EXPECT_FALSE(FEditorHost::HasCommandFailed());
+}
+
 TEST_F(HeadlessConsoleTest, CallOnAnObjectPrintsTheReturnValueThenEachOutParameter)
 {
 	Boot();
@@ -170,7 +185,6 @@ TEST_F(HeadlessConsoleTest, CallWithABadTargetFunctionParameterOrValueFailsWitho
 		{ TEXT("call NoSuchClass.Add A=1"), TEXT("No class or object 'NoSuchClass'") },
 		{ TEXT("call /Engine/Transient.Nobody.Touch"), TEXT("No object '/Engine/Transient.Nobody'") },
 		{ TEXT("call ReflectionTestObject.Subtract A=1"), TEXT("has no function 'Subtract'") },
-		{ TEXT("call ReflectionTestObject.Touch"), TEXT("is not static") },
 		{ TEXT("call ReflectionTestObject.Add C=1"), TEXT("has no parameter 'C' (parameters: A, B)") },
 		{ TEXT("call ReflectionTestObject.Add A"), TEXT("Expected Param=Value, got 'A'") },
 		{ TEXT("call ReflectionTestObject.Add A=abc"), TEXT("Malformed value for A") },

@@ -1,6 +1,7 @@
 // `call <Target>.<Function> [Param=Value ...]`: calls any reflected function. Target is a class (its
-// static functions run on the class default object; an editor subsystem class means the running
-// subsystem) or an object path. Arguments and results use the engine's property text form.
+// functions run on the class default object, created if need be, as GetMutableDefault gives it; an
+// editor subsystem class means the running subsystem) or an object path. Arguments and results use
+// the engine's property text form.
 
 #include "CoreMinimal.h"
 #include "Editor.h"
@@ -140,11 +141,7 @@ namespace
 		{
 			return Object;
 		}
-		if (OutFunction->HasAnyFunctionFlags(FUNC_Static))
-		{
-			return Class->GetDefaultObject();
-		}
-		if (Class->IsChildOf(UEditorSubsystem::StaticClass()))
+		if (!OutFunction->HasAnyFunctionFlags(FUNC_Static) && Class->IsChildOf(UEditorSubsystem::StaticClass()))
 		{
 			UEditorSubsystem* Subsystem = GEditor ? GEditor->GetEditorSubsystemBase(Class) : nullptr;
 			if (!Subsystem)
@@ -153,8 +150,8 @@ namespace
 			}
 			return Subsystem;
 		}
-		OutError = FString::Printf(TEXT("%s.%s is not static: call it on an object path"), *Class->GetName(), *FunctionName.ToString());
-		return nullptr;
+		// Settings-style classes keep their state on the class default object, so that is what a class names.
+		return Class->GetDefaultObject();
 	}
 
 	FProperty* FindParameter(UFunction* Function, const FString& Name)
