@@ -12,6 +12,8 @@ class AActor;
 class AQuovexCamera;
 class ILiveLinkClient;
 class UBlueprintAsyncActionBase;
+class UCompositeKeyer;
+class UCompositorSubsystem;
 class UQuovexLiveLinkComponentController;
 
 /** bp shadower of the above */
@@ -82,6 +84,25 @@ public:
 	/** Exit PIE */
 	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
 	void Stop();
+
+	/** The plugin's composite keyer asset; null when it cannot be loaded. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	UCompositeKeyer* GetCompositeKeyer();
+
+	/** The compositor subsystem of the play world while one runs, else of the edited world; null without a world. */
+	UCompositorSubsystem* GetCompositorSubsystem();
+
+	/** Opens the focal distance wizard panel. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	void OpenFocDistWiz();
+
+	/** Closes the focal distance wizard panel. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	void CloseFocDistWiz();
+
+	/** Opens the near/wide tweak graph panel. */
+	UFUNCTION(BlueprintCallable, Category = "Quovex|VP")
+	void OpenNearWideTweakGraph();
 
 	/** The active camera, re-resolved from the current world first when that is pending. */
 	TWeakObjectPtr<AQuovexCamera> GetQuovexCamera();
