@@ -262,7 +262,7 @@ void SMultiBoxWidget::SetMultiBox(const TSharedRef<FMultiBox>& InMultiBox)
 // ---------------------------------------------------------------- Builders
 
 FMultiBoxBuilder::FMultiBoxBuilder(const EMultiBoxType InType, const bool bInShouldCloseWindowAfterMenuSelection, const TSharedPtr<const FUICommandList>& InCommandList, TSharedPtr<FExtender> InExtender, FName InTutorialHighlightName, FName InMenuName)
-	: MultiBox(FMultiBox::Create(InType, bInShouldCloseWindowAfterMenuSelection, &FCoreStyle::Get(), InMenuName, true))
+	: MultiBox(FMultiBox::Create(InType, bInShouldCloseWindowAfterMenuSelection, nullptr, InMenuName, true))
 	, TutorialHighlightName(InTutorialHighlightName)
 	, MenuName(InMenuName)
 {
