@@ -12,6 +12,7 @@
 #include "LevelSequence.h"
 #include "Misc/PackageName.h"
 #include "MovieScene.h"
+#include "MovieSceneTestSupport.h"
 #include "Sections/MovieScene3DTransformSection.h"
 #include "Sections/MovieSceneDoubleSection.h"
 #include "Tracks/MovieScene3DTransformTrack.h"
@@ -29,37 +30,12 @@ namespace
 {
 	namespace fs = std::filesystem;
 
-	std::vector<double> ValuesOf(const FMovieSceneDoubleChannel& Channel)
-	{
-		std::vector<double> Values;
-		for (const FMovieSceneDoubleValue& Value : Channel.GetValues())
-		{
-			Values.push_back(Value.Value);
-		}
-		return Values;
-	}
-
-	std::vector<int32> TimesOf(const FMovieSceneDoubleChannel& Channel)
-	{
-		std::vector<int32> Times;
-		for (const FFrameNumber Time : Channel.GetTimes())
-		{
-			Times.push_back(Time.Value);
-		}
-		return Times;
-	}
+	using namespace MovieSceneTest;
 
 	/** Keys at 0, 100, 200 ... with these values, cubic and automatic. */
 	void SetKeys(FMovieSceneDoubleChannel& Channel, const std::vector<double>& Values)
 	{
-		TArray<FFrameNumber> Times;
-		TArray<FMovieSceneDoubleValue> Keys;
-		for (size_t Index = 0; Index < Values.size(); ++Index)
-		{
-			Times.Add(FFrameNumber(int32(Index) * 100));
-			Keys.Add(FMovieSceneDoubleValue(Values[Index]));
-		}
-		Channel.Set(MoveTemp(Times), MoveTemp(Keys));
+		MovieSceneTest::SetKeys(Channel, Values, 100);
 	}
 
 	FMovieSceneDoubleChannel* TransformChannel(UMovieScene3DTransformSection* Section, int32 Index)

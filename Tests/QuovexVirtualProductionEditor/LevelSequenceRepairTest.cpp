@@ -10,6 +10,7 @@
 #include "LevelSequence.h"
 #include "Misc/PackageName.h"
 #include "MovieScene.h"
+#include "MovieSceneTestSupport.h"
 #include "QuovexAdminEditorSubsystem.h"
 #include "Sections/MovieScene3DTransformSection.h"
 #include "Sections/MovieSceneDoubleSection.h"
@@ -31,38 +32,12 @@ namespace
 
 	const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-	std::vector<double> ValuesOf(const FMovieSceneDoubleChannel& Channel)
-	{
-		std::vector<double> Values;
-		for (const FMovieSceneDoubleValue& Value : Channel.GetValues())
-		{
-			Values.push_back(Value.Value);
-		}
-		return Values;
-	}
-
-	std::vector<int32> TimesOf(const FMovieSceneDoubleChannel& Channel)
-	{
-		std::vector<int32> Times;
-		for (const FFrameNumber Time : Channel.GetTimes())
-		{
-			Times.push_back(Time.Value);
-		}
-		return Times;
-	}
+	using namespace MovieSceneTest;
 
 	/** Keys at 0, 1000, 2000 ... (cubic, automatic) with these values and a stale tangent of 9. */
 	void SetKeys(FMovieSceneDoubleChannel& Channel, const std::vector<double>& Values)
 	{
-		TArray<FFrameNumber> Times;
-		TArray<FMovieSceneDoubleValue> Keys;
-		for (size_t Index = 0; Index < Values.size(); ++Index)
-		{
-			Times.Add(FFrameNumber(int32(Index) * 1000));
-			FMovieSceneDoubleValue& Key = Keys.Add_GetRef(FMovieSceneDoubleValue(Values[Index]));
-			Key.Tangent.ArriveTangent = Key.Tangent.LeaveTangent = 9.f;
-		}
-		Channel.Set(MoveTemp(Times), MoveTemp(Keys));
+		MovieSceneTest::SetKeys(Channel, Values, 1000, 9.f);
 	}
 
 	FMovieSceneDoubleChannel& DoubleChannel(UMovieSceneSection* Section, int32 Index)
