@@ -45,7 +45,10 @@ namespace QuovexBenchmark
 
 	inline const char* const EditorModuleName = "QuovexVirtualProductionEditor";
 
-	/** The demo stage and the plugin's descriptor and content, copied to a temporary folder; the code comes from the build. */
+	/**
+	 * The demo stage copied to a temporary folder, the plugin's descriptor and content in its Plugins folder (where
+	 * the plugin finds its layouts); the plugin's code comes from the build.
+	 */
 	class FDemoStage
 	{
 	public:
@@ -55,22 +58,8 @@ namespace QuovexBenchmark
 			std::filesystem::copy(Source / "Samples/DemoStage", Temp.Path("Demo"), std::filesystem::copy_options::recursive);
 			std::filesystem::remove_all(Temp.Path("Demo/Saved"));
 
-			const std::filesystem::path Plugin = Source / "Plugins/QuovexSuite";
-			nlohmann::json PluginDescriptor = nlohmann::json::parse(HostTest::ReadFile(Plugin / "QuovexSuite.uplugin"));
-			if (Setup == EPluginSetup::EditorModuleNotLoaded)
-			{
-				for (nlohmann::json& Module : PluginDescriptor["Modules"])
-				{
-					if (Module["Name"] == EditorModuleName)
-					{
-						Module["LoadingPhase"] = "None";
-					}
-				}
-			}
-			HostTest::WriteFile(Temp.Path("Plugins/QuovexSuite/QuovexSuite.uplugin"), PluginDescriptor.dump(1, '\t'));
-			std::filesystem::copy(Plugin / "Content", Temp.Path("Plugins/QuovexSuite/Content"), std::filesystem::copy_options::recursive);
-
 			nlohmann::json Project = nlohmann::json::parse(HostTest::ReadFile(ProjectPath()));
+			Project.erase("AdditionalPluginDirectories");
 			if (Setup == EPluginSetup::Absent)
 			{
 				nlohmann::json& Plugins = Project["Plugins"];
@@ -79,8 +68,29 @@ namespace QuovexBenchmark
 					It = (*It)["Name"] == "QuovexSuite" ? Plugins.erase(It) : It + 1;
 				}
 			}
-			Project["AdditionalPluginDirectories"] = nlohmann::json::array({ Temp.Path("Plugins").generic_string() });
+			else
+			{
+				const std::filesystem::path Plugin = Source / "Plugins/QuovexSuite";
+				nlohmann::json PluginDescriptor = nlohmann::json::parse(HostTest::ReadFile(Plugin / "QuovexSuite.uplugin"));
+				if (Setup == EPluginSetup::EditorModuleNotLoaded)
+				{
+					for (nlohmann::json& Module : PluginDescriptor["Modules"])
+					{
+						if (Module["Name"] == EditorModuleName)
+						{
+							Module["LoadingPhase"] = "None";
+						}
+					}
+				}
+				HostTest::WriteFile(PluginDir() / "QuovexSuite.uplugin", PluginDescriptor.dump(1, '\t'));
+				std::filesystem::copy(Plugin / "Content", PluginDir() / "Content", std::filesystem::copy_options::recursive);
+			}
 			HostTest::WriteFile(ProjectPath(), Project.dump(1, '\t'));
+		}
+
+		std::filesystem::path PluginDir() const
+		{
+			return Temp.Path("Demo/Plugins/QuovexSuite");
 		}
 
 		std::filesystem::path ProjectPath() const
