@@ -5,7 +5,6 @@
 #include "Framework/MultiBox/MultiBoxExtender.h"
 #include "Modules/ModuleManager.h"
 #include "Styling/CoreStyle.h"
-#include "CoreGlobals.h"
 #include "UObject/Package.h"
 
 DEFINE_LOG_CATEGORY_STATIC(LogToolMenus, Log, All);
@@ -322,11 +321,12 @@ UToolMenus::UToolMenus()
 
 UToolMenus* UToolMenus::Get()
 {
-	// The registry lives as long as its module; using it loads the module, which makes it. Once the
-	// engine is exiting, a module that shut down stays down.
-	if (!Singleton && !IsEngineExitRequested())
+	// The registry lives as long as its module; using it loads the module, which makes it. While the
+	// module shuts down there is none.
+	static const FName ModuleName(TEXT("ToolMenus"));
+	if (!Singleton && !FModuleManager::Get().IsModuleLoaded(ModuleName))
 	{
-		FModuleManager::Get().LoadModule(TEXT("ToolMenus"));
+		FModuleManager::Get().LoadModule(ModuleName);
 	}
 	return Singleton;
 }
