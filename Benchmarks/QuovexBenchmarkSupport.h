@@ -57,6 +57,8 @@ namespace QuovexBenchmark
 			const std::filesystem::path Source(QUOVEX_SOURCE_ROOT);
 			std::filesystem::copy(Source / "Samples/DemoStage", Temp.Path("Demo"), std::filesystem::copy_options::recursive);
 			std::filesystem::remove_all(Temp.Path("Demo/Saved"));
+			// The stage carries only the plugin's layouts in its Plugins folder; the whole plugin goes there below.
+			std::filesystem::remove_all(Temp.Path("Demo/Plugins"));
 
 			nlohmann::json Project = nlohmann::json::parse(HostTest::ReadFile(ProjectPath()));
 			Project.erase("AdditionalPluginDirectories");
