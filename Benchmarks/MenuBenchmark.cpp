@@ -58,19 +58,29 @@ namespace
 	}
 
 	const FName ClickedCommand(TEXT("ReconnectToKeyer"));
+
+	/** The combo once the editor is up; null (the run marked as failed) otherwise. */
+	const FToolMenuEntry* ComboOrSkip(benchmark::State& State)
+	{
+		if (!QuovexBenchmark::EnsureEditor(State))
+		{
+			return nullptr;
+		}
+		const FToolMenuEntry* Combo = FindCombo();
+		if (!Combo)
+		{
+			State.SkipWithError("The Quovex Actions combo is not in the toolbar");
+		}
+		return Combo;
+	}
 }
 
 // Opening the drop-down: the module maps its 25 actions again and builds the menu of five sections.
 static void BM_Menu_OpenDropDown(benchmark::State& State)
 {
-	if (!QuovexBenchmark::EnsureEditor(State))
-	{
-		return;
-	}
-	const FToolMenuEntry* Combo = FindCombo();
+	const FToolMenuEntry* Combo = ComboOrSkip(State);
 	if (!Combo)
 	{
-		State.SkipWithError("The Quovex Actions combo is not in the toolbar");
 		return;
 	}
 	for (auto _ : State)
@@ -117,14 +127,9 @@ BENCHMARK(BM_Menu_OpenDropDown_Floor)->Unit(benchmark::kMicrosecond);
 // which asks the VP subsystem to tell its listeners.
 static void BM_Menu_ClickEntry(benchmark::State& State)
 {
-	if (!QuovexBenchmark::EnsureEditor(State))
-	{
-		return;
-	}
-	const FToolMenuEntry* Combo = FindCombo();
+	const FToolMenuEntry* Combo = ComboOrSkip(State);
 	if (!Combo)
 	{
-		State.SkipWithError("The Quovex Actions combo is not in the toolbar");
 		return;
 	}
 	const TSharedRef<SWidget> Widget = Combo->ToolBarData.ComboButtonContextMenuGenerator.OnGetContent.Execute();

@@ -3,6 +3,7 @@
 // as the operator sees them.
 
 #include "QuovexEditorTestFixture.h"
+#include "ConsoleLines.h"
 
 #include "Framework/Commands/UICommandList.h"
 #include "Framework/MultiBox/MultiBoxBuilder.h"
@@ -83,16 +84,6 @@ namespace
 	const FName ToolbarMenu(TEXT("LevelEditor.LevelEditorToolBar.User"));
 	const FName WindowMenu(TEXT("LevelEditor.MainMenu.Window"));
 
-	class FConsoleLines : public FOutputDevice
-	{
-	public:
-		void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName&) override
-		{
-			Lines.Add(Verbosity == ELogVerbosity::Error ? FString(TEXT("ERROR ")) + V : FString(V));
-		}
-		TArray<FString> Lines;
-	};
-
 	class EditorMenusTest : public FQuovexEditorTest
 	{
 	protected:
@@ -150,8 +141,7 @@ namespace
 
 		bool Run(const FString& Line)
 		{
-			Console.Lines.Reset();
-			return FEditorHost::Exec(Line, Console);
+			return Console.Run(Line);
 		}
 
 		FConsoleLines Console;

@@ -2,6 +2,7 @@
 // with the level editor's viewports; each spawned tab holds level viewports laid out as "Quovex Output".
 
 #include "QuovexEditorTestFixture.h"
+#include "ConsoleLines.h"
 
 #include "Editor.h"
 #include "Editor/EditorEngine.h"
@@ -138,18 +139,10 @@ TEST_F(OutputViewportTest, ASpawnedTabHoldsLevelViewportsLaidOutAsQuovexOutput)
 TEST_F(OutputViewportTest, TheConsoleOpensTheTabAndShowsItsLayout)
 {
 	ASSERT_TRUE(Boot());
-	struct FLines : public FOutputDevice
-	{
-		void Serialize(const TCHAR* V, ELogVerbosity::Type, const FName&) override
-		{
-			Lines.Add(V);
-		}
-		TArray<FString> Lines;
-	} Out;
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("tab open QuovexFOutputViewport"), Out));
+	FConsoleLines Out;
+	ASSERT_TRUE(Out.Run(TEXT("tab open QuovexFOutputViewport")));
 	EXPECT_TRUE(Out.Lines.Contains(TEXT("Opened Output")));
-	Out.Lines.Reset();
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("tabs"), Out));
+	ASSERT_TRUE(Out.Run(TEXT("tabs")));
 	EXPECT_TRUE(Out.Lines.Contains(TEXT("  QuovexFOutputViewport | Output | Enabled | Viewports")));
 	EXPECT_TRUE(Out.Lines.Contains(TEXT("  QuovexFOutputViewport | Output | layout \"Quovex Output\"")));
 }

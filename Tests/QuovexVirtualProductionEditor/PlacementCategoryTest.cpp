@@ -2,6 +2,7 @@
 // and removes again, and what a game run and the shut-down leave.
 
 #include "QuovexEditorTestFixture.h"
+#include "ConsoleLines.h"
 
 #include "Camera/CameraActor.h"
 #include "GameFramework/Actor.h"
@@ -147,19 +148,11 @@ TEST_F(PlacementCategoryTest, AGameRunRegistersNothingAndItsShutDownRemovesNothi
 TEST_F(PlacementCategoryTest, TheConsoleListsTheCategoryAndAddsItems)
 {
 	ASSERT_TRUE(Boot());
-	struct FLines : public FOutputDevice
-	{
-		void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName&) override
-		{
-			Lines.Add(Verbosity == ELogVerbosity::Error ? FString(TEXT("ERROR ")) + V : FString(V));
-		}
-		TArray<FString> Lines;
-	} Out;
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("placement"), Out));
+	FConsoleLines Out;
+	ASSERT_TRUE(Out.Run(TEXT("placement")));
 	EXPECT_TRUE(Out.Lines.Contains(TEXT("  Quovex | Quovex | 46 | PMQuovex")));
-	Out.Lines.Reset();
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("Quovex.AddPlacementModeItem /Script/Engine.CameraActor"), Out));
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("placement Quovex"), Out));
+	ASSERT_TRUE(Out.Run(TEXT("Quovex.AddPlacementModeItem /Script/Engine.CameraActor")));
+	ASSERT_TRUE(Out.Run(TEXT("placement Quovex")));
 	EXPECT_EQ(Out.Lines, (TArray<FString>{
 		TEXT("Quovex (8 items): label | sort order"),
 		TEXT("  Camera Actor | 0"),
@@ -170,7 +163,6 @@ TEST_F(PlacementCategoryTest, TheConsoleListsTheCategoryAndAddsItems)
 		TEXT("  Quovex Mo Cap Magnet | 1"),
 		TEXT("  Quovex Pre Keyer Matte | 1"),
 		TEXT("  Quovex Stage | 1") }));
-	Out.Lines.Reset();
-	EXPECT_FALSE(FEditorHost::Exec(TEXT("Quovex.AddPlacementModeItem /Script/Engine.NoSuchThing"), Out));
+	EXPECT_FALSE(Out.Run(TEXT("Quovex.AddPlacementModeItem /Script/Engine.NoSuchThing")));
 	EXPECT_EQ(Out.Lines, (TArray<FString>{ TEXT("ERROR No object /Script/Engine.NoSuchThing") }));
 }

@@ -2,6 +2,7 @@
 // its texts, cells, paddings, alignments and nudge say.
 
 #include "QuovexEditorTestFixture.h"
+#include "ConsoleLines.h"
 
 #include "Framework/Docking/TabManager.h"
 #include "Internationalization/Text.h"
@@ -195,17 +196,9 @@ TEST_F(TrackerOverlayTest, WithoutAViewportNothingIsAttachedOrReported)
 TEST_F(TrackerOverlayTest, TheConsoleAddsItAndShowsTheTree)
 {
 	ASSERT_TRUE(Boot());
-	struct FLines : public FOutputDevice
-	{
-		void Serialize(const TCHAR* V, ELogVerbosity::Type, const FName&) override
-		{
-			Lines.Add(V);
-		}
-		TArray<FString> Lines;
-	} Out;
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("Quovex.AddTrackerViewOverlay"), Out));
-	Out.Lines.Reset();
-	ASSERT_TRUE(FEditorHost::Exec(TEXT("viewport overlays"), Out));
+	FConsoleLines Out;
+	ASSERT_TRUE(Out.Run(TEXT("Quovex.AddTrackerViewOverlay")));
+	ASSERT_TRUE(Out.Run(TEXT("viewport overlays")));
 	ASSERT_GE(Out.Lines.Num(), 8);
 	EXPECT_EQ(Out.Lines[0], TEXT("Overlay widgets of the level viewport (1):"));
 	EXPECT_EQ(Out.Lines[1], TEXT("  SOverlay Collapsed"));

@@ -115,7 +115,12 @@ FToolMenuEntry::FToolMenuEntry(const FToolMenuOwner InOwner, const FName InName,
 
 FToolMenuEntry FToolMenuEntry::InitMenuEntry(const FName InName, const TAttribute<FText>& InLabel, const TAttribute<FText>& InToolTip, const TAttribute<FSlateIcon>& InIcon, const FToolUIActionChoice& InAction, const EUserInterfaceActionType InUserInterfaceActionType, const FName InTutorialHighlightName)
 {
-	FToolMenuEntry Entry(OwnerNow(), InName, EMultiBlockType::MenuEntry);
+	return InitActionEntry(EMultiBlockType::MenuEntry, InName, InAction, InLabel, InToolTip, InIcon, InUserInterfaceActionType, InTutorialHighlightName);
+}
+
+FToolMenuEntry FToolMenuEntry::InitActionEntry(EMultiBlockType InType, const FName InName, const FToolUIActionChoice& InAction, const TAttribute<FText>& InLabel, const TAttribute<FText>& InToolTip, const TAttribute<FSlateIcon>& InIcon, const EUserInterfaceActionType InUserInterfaceActionType, const FName InTutorialHighlightName)
+{
+	FToolMenuEntry Entry(OwnerNow(), InName, InType);
 	Entry.Label = InLabel;
 	Entry.ToolTip = InToolTip;
 	Entry.Icon = InIcon;
@@ -154,26 +159,14 @@ FToolMenuEntry FToolMenuEntry::InitSubMenu(const FName InName, const TAttribute<
 
 FToolMenuEntry FToolMenuEntry::InitToolBarButton(const FName InName, const FToolUIActionChoice& InAction, const TAttribute<FText>& InLabel, const TAttribute<FText>& InToolTip, const TAttribute<FSlateIcon>& InIcon, const EUserInterfaceActionType InUserInterfaceActionType, FName InTutorialHighlightName)
 {
-	FToolMenuEntry Entry(OwnerNow(), InName, EMultiBlockType::ToolBarButton);
-	Entry.Label = InLabel;
-	Entry.ToolTip = InToolTip;
-	Entry.Icon = InIcon;
-	Entry.Action = InAction;
-	Entry.UserInterfaceActionType = InUserInterfaceActionType;
-	Entry.TutorialHighlightName = InTutorialHighlightName;
-	return Entry;
+	return InitActionEntry(EMultiBlockType::ToolBarButton, InName, InAction, InLabel, InToolTip, InIcon, InUserInterfaceActionType, InTutorialHighlightName);
 }
 
 FToolMenuEntry FToolMenuEntry::InitComboButton(const FName InName, const FToolUIActionChoice& InAction, const FNewToolMenuChoice& InMenuContentGenerator, const TAttribute<FText>& InLabelOverride, const TAttribute<FText>& InToolTipOverride, const TAttribute<FSlateIcon>& InIconOverride, bool bInSimpleComboBox, FName InTutorialHighlightName)
 {
-	FToolMenuEntry Entry(OwnerNow(), InName, EMultiBlockType::ToolBarComboButton);
-	Entry.Label = InLabelOverride;
-	Entry.ToolTip = InToolTipOverride;
-	Entry.Icon = InIconOverride;
-	Entry.Action = InAction;
+	FToolMenuEntry Entry = InitActionEntry(EMultiBlockType::ToolBarComboButton, InName, InAction, InLabelOverride, InToolTipOverride, InIconOverride, EUserInterfaceActionType::Button, InTutorialHighlightName);
 	Entry.ToolBarData.ComboButtonContextMenuGenerator = InMenuContentGenerator;
 	Entry.ToolBarData.bSimpleComboBox = bInSimpleComboBox;
-	Entry.TutorialHighlightName = InTutorialHighlightName;
 	return Entry;
 }
 

@@ -101,6 +101,9 @@ private:
 	friend struct FToolMenuSection;
 	friend class UToolMenus;
 
+	/** An entry of the given type running an action, with its texts and icon. */
+	static FToolMenuEntry InitActionEntry(EMultiBlockType InType, const FName InName, const FToolUIActionChoice& InAction, const TAttribute<FText>& InLabel, const TAttribute<FText>& InToolTip, const TAttribute<FSlateIcon>& InIcon, const EUserInterfaceActionType InUserInterfaceActionType, const FName InTutorialHighlightName);
+
 	FToolUIActionChoice Action;
 	TSharedPtr<const FUICommandInfo> Command;
 	TSharedPtr<const FUICommandList> CommandList;

@@ -73,15 +73,7 @@ SGridPanel::FScopedWidgetSlotArguments SGridPanel::AddSlot(int32 Column, int32 R
 
 bool SGridPanel::RemoveSlot(const TSharedRef<SWidget>& SlotWidget)
 {
-	for (int32 Index = 0; Index < Slots.Num(); ++Index)
-	{
-		if (Slots[Index].GetWidget() == SlotWidget)
-		{
-			Slots.RemoveAt(Index);
-			return true;
-		}
-	}
-	return false;
+	return Slots.Remove(SlotWidget) != INDEX_NONE;
 }
 
 void SGridPanel::ClearChildren()
@@ -164,15 +156,7 @@ SUniformGridPanel::FScopedWidgetSlotArguments SUniformGridPanel::AddSlot(int32 C
 
 bool SUniformGridPanel::RemoveSlot(const TSharedRef<SWidget>& SlotWidget)
 {
-	for (int32 Index = 0; Index < Children.Num(); ++Index)
-	{
-		if (Children[Index].GetWidget() == SlotWidget)
-		{
-			Children.RemoveAt(Index);
-			return true;
-		}
-	}
-	return false;
+	return Children.Remove(SlotWidget) != INDEX_NONE;
 }
 
 void SUniformGridPanel::ClearChildren()

@@ -97,15 +97,7 @@ int32 SOverlay::RemoveSlot(int32 ZOrder)
 
 bool SOverlay::RemoveSlot(TSharedRef<SWidget> Widget)
 {
-	for (int32 Index = 0; Index < Children.Num(); ++Index)
-	{
-		if (Children[Index].GetWidget() == Widget)
-		{
-			Children.RemoveAt(Index);
-			return true;
-		}
-	}
-	return false;
+	return Children.Remove(Widget) != INDEX_NONE;
 }
 
 void SOverlay::ClearChildren()
@@ -171,15 +163,7 @@ SBoxPanel::FScopedWidgetSlotArguments SBoxPanel::InsertSlot(int32 Index)
 
 int32 SBoxPanel::RemoveSlot(const TSharedRef<SWidget>& SlotWidget)
 {
-	for (int32 Index = 0; Index < Children.Num(); ++Index)
-	{
-		if (Children[Index].GetWidget() == SlotWidget)
-		{
-			Children.RemoveAt(Index);
-			return Index;
-		}
-	}
-	return INDEX_NONE;
+	return Children.Remove(SlotWidget);
 }
 
 void SBoxPanel::ClearChildren()

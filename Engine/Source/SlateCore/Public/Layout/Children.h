@@ -143,6 +143,20 @@ public:
 		return Index;
 	}
 
+	/** Removes the slot holding SlotWidget; its index, or INDEX_NONE when no slot holds it. */
+	int32 Remove(const TSharedRef<SWidget>& SlotWidget)
+	{
+		for (int32 Index = 0; Index < Slots.Num(); ++Index)
+		{
+			if (Slots[Index]->GetWidget() == SlotWidget)
+			{
+				RemoveAt(Index);
+				return Index;
+			}
+		}
+		return INDEX_NONE;
+	}
+
 	void RemoveAt(int32 Index)
 	{
 		checkf(Slots.IsValidIndex(Index), TEXT("TPanelChildren::RemoveAt(%d) out of range"), Index);

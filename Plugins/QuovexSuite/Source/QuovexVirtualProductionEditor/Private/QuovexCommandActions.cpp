@@ -137,36 +137,36 @@ void FQuovexVirtualProductionEditorModule::OpenXRColorTransfer()
 	OpenTabOrLog(FQuovexTabManager::XRColorTransferTab.TabId);
 }
 
+namespace QuovexCommandActions
+{
+	/** Passes an operator request to the VP subsystem's listeners; without the subsystem nobody is told. */
+	static void TriggerOnSubsystem(void (UQuovexVPEditorSubsystem::*Trigger)() const)
+	{
+		if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
+		{
+			(Subsystem->*Trigger)();
+		}
+	}
+}
+
 void FQuovexVirtualProductionEditorModule::ResetTakeRecorder()
 {
-	if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
-	{
-		Subsystem->TriggerResetTakeRecorder();
-	}
+	QuovexCommandActions::TriggerOnSubsystem(&UQuovexVPEditorSubsystem::TriggerResetTakeRecorder);
 }
 
 void FQuovexVirtualProductionEditorModule::OpenTakeRecorder()
 {
-	if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
-	{
-		Subsystem->TriggerOpenTakeRecorder();
-	}
+	QuovexCommandActions::TriggerOnSubsystem(&UQuovexVPEditorSubsystem::TriggerOpenTakeRecorder);
 }
 
 void FQuovexVirtualProductionEditorModule::ReconnectToSwitcher()
 {
-	if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
-	{
-		Subsystem->TriggerReconnectToSwitcher();
-	}
+	QuovexCommandActions::TriggerOnSubsystem(&UQuovexVPEditorSubsystem::TriggerReconnectToSwitcher);
 }
 
 void FQuovexVirtualProductionEditorModule::ReconnectToKeyer()
 {
-	if (UQuovexVPEditorSubsystem* Subsystem = UQuovexVPEditorSubsystem::Get())
-	{
-		Subsystem->TriggerReconnectToKeyer();
-	}
+	QuovexCommandActions::TriggerOnSubsystem(&UQuovexVPEditorSubsystem::TriggerReconnectToKeyer);
 }
 
 void FQuovexVirtualProductionEditorModule::ResetViewports()

@@ -47,48 +47,30 @@ TSharedRef<SWidget> FQuovexVirtualProductionEditorModule::GenerateMenuContent()
 	const TSharedRef<FUICommandList> CommandList = GetCommandList();
 	const FQuovexCommands& Commands = FQuovexCommands::Get();
 
+	struct FSection
+	{
+		FText Heading;
+		TArray<TSharedPtr<FUICommandInfo>> Commands;
+	};
+	// Sync is reserved for the timecode and genlock tools and has no entries yet.
+	const FSection Sections[] = {
+		{ LOCTEXT("Tracking", "Tracking"), { Commands.OpenOrvaneView, Commands.ResetTakeRecorder, Commands.OpenTakeRecorder, Commands.OpenTakeLog, Commands.OpenTakeImporter } },
+		{ LOCTEXT("Video", "Video"), { Commands.OpenVideoController, Commands.OpenKeyer, Commands.OpenCameraMonitor, Commands.OpenExternalRecorderMonitor, Commands.OpenBeamInManager } },
+		{ LOCTEXT("Sync", "Sync"), {} },
+		{ LOCTEXT("XR", "XR"), { Commands.OpenXRController, Commands.OpenMeshBuilder, Commands.OpenXRMultiCam, Commands.OpenXRCameraPPSettings, Commands.OpenXRColorTransfer } },
+		{ LOCTEXT("Misc", "Misc"), { Commands.ResetLayoutsDirectory, Commands.ResetViewports, Commands.OpenCaldraManager, Commands.OpenStatus, Commands.OpenStageManager, Commands.OpenAnimationControl, Commands.ReconnectToSwitcher, Commands.ReconnectToKeyer, Commands.OpenLensTweaker } },
+	};
+
 	FMenuBuilder MenuBuilder(true, CommandList, nullptr, false, &FAppStyle::Get(), true, NAME_None, true);
-
-	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Tracking", "Tracking"));
-	MenuBuilder.AddMenuEntry(Commands.OpenOrvaneView);
-	MenuBuilder.AddMenuEntry(Commands.ResetTakeRecorder);
-	MenuBuilder.AddMenuEntry(Commands.OpenTakeRecorder);
-	MenuBuilder.AddMenuEntry(Commands.OpenTakeLog);
-	MenuBuilder.AddMenuEntry(Commands.OpenTakeImporter);
-	MenuBuilder.EndSection();
-
-	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Video", "Video"));
-	MenuBuilder.AddMenuEntry(Commands.OpenVideoController);
-	MenuBuilder.AddMenuEntry(Commands.OpenKeyer);
-	MenuBuilder.AddMenuEntry(Commands.OpenCameraMonitor);
-	MenuBuilder.AddMenuEntry(Commands.OpenExternalRecorderMonitor);
-	MenuBuilder.AddMenuEntry(Commands.OpenBeamInManager);
-	MenuBuilder.EndSection();
-
-	// Reserved for the timecode and genlock tools.
-	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Sync", "Sync"));
-	MenuBuilder.EndSection();
-
-	MenuBuilder.BeginSection(NAME_None, LOCTEXT("XR", "XR"));
-	MenuBuilder.AddMenuEntry(Commands.OpenXRController);
-	MenuBuilder.AddMenuEntry(Commands.OpenMeshBuilder);
-	MenuBuilder.AddMenuEntry(Commands.OpenXRMultiCam);
-	MenuBuilder.AddMenuEntry(Commands.OpenXRCameraPPSettings);
-	MenuBuilder.AddMenuEntry(Commands.OpenXRColorTransfer);
-	MenuBuilder.EndSection();
-
-	MenuBuilder.BeginSection(NAME_None, LOCTEXT("Misc", "Misc"));
-	MenuBuilder.AddMenuEntry(Commands.ResetLayoutsDirectory);
-	MenuBuilder.AddMenuEntry(Commands.ResetViewports);
-	MenuBuilder.AddMenuEntry(Commands.OpenCaldraManager);
-	MenuBuilder.AddMenuEntry(Commands.OpenStatus);
-	MenuBuilder.AddMenuEntry(Commands.OpenStageManager);
-	MenuBuilder.AddMenuEntry(Commands.OpenAnimationControl);
-	MenuBuilder.AddMenuEntry(Commands.ReconnectToSwitcher);
-	MenuBuilder.AddMenuEntry(Commands.ReconnectToKeyer);
-	MenuBuilder.AddMenuEntry(Commands.OpenLensTweaker);
-	MenuBuilder.EndSection();
-
+	for (const FSection& Section : Sections)
+	{
+		MenuBuilder.BeginSection(NAME_None, Section.Heading);
+		for (const TSharedPtr<FUICommandInfo>& Command : Section.Commands)
+		{
+			MenuBuilder.AddMenuEntry(Command);
+		}
+		MenuBuilder.EndSection();
+	}
 	return MenuBuilder.MakeWidget();
 }
 
@@ -106,23 +88,35 @@ void FQuovexVirtualProductionEditorModule::FillPanelsMenu(FMenuBuilder& MenuBuil
 {
 	const FQuovexCommands& Commands = FQuovexCommands::Get();
 	const FSlateIcon PanelIcon(FQuovexVirtualProductionStyle::GetStyleSetName(), FQuovexVirtualProductionStyle::IconSmallName, NAME_None, NAME_None);
-	const TAttribute<FText> CommandToolTip;
+
+	struct FPanel
+	{
+		TSharedPtr<FUICommandInfo> Command;
+		FText Label;
+	};
+	// The panels under names of their own; each keeps its command's tooltip.
+	const FPanel Panels[] = {
+		{ Commands.OpenOrvaneView, LOCTEXT("OrvaneView", "Orvane View") },
+		{ Commands.OpenVideoController, LOCTEXT("VideoController", "Video Controller") },
+		{ Commands.OpenKeyer, LOCTEXT("Keyer", "Keyer") },
+		{ Commands.OpenCaldraManager, LOCTEXT("ZUZCaldra", "Caldra") },
+		{ Commands.OpenStatus, LOCTEXT("Status", "Status") },
+		{ Commands.OpenCameraMonitor, LOCTEXT("CameraMonitor", "Camera Monitor") },
+		{ Commands.OpenExternalRecorderMonitor, LOCTEXT("ExternalRecorderMonitor", "External Recorder Monitor") },
+		{ Commands.OpenAnimationControl, LOCTEXT("AnimationManager", "Animation Control") },
+		{ Commands.OpenTakeLog, LOCTEXT("TakeLog", "Take Log") },
+		{ Commands.OpenTakeImporter, LOCTEXT("TakeImporter", "Take Importer") },
+		{ Commands.OpenStageManager, LOCTEXT("StageManager", "Stage Manager") },
+		{ Commands.OpenLensTweaker, LOCTEXT("LensTweaker", "Lens Tweaker") },
+		{ Commands.OpenFocalDistanceWizard, LOCTEXT("FocalDistanceWizard", "Focal Distance Wizard") },
+		{ Commands.OpenBeamInManager, LOCTEXT("BeamInManager", "Beam In Manager") },
+	};
 
 	MenuBuilder.BeginSection(NAME_None, LOCTEXT("QuovexPanels", "Quovex Panels"));
-	MenuBuilder.AddMenuEntry(Commands.OpenOrvaneView, NAME_None, LOCTEXT("OrvaneView", "Orvane View"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenVideoController, NAME_None, LOCTEXT("VideoController", "Video Controller"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenKeyer, NAME_None, LOCTEXT("Keyer", "Keyer"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenCaldraManager, NAME_None, LOCTEXT("ZUZCaldra", "Caldra"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenStatus, NAME_None, LOCTEXT("Status", "Status"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenCameraMonitor, NAME_None, LOCTEXT("CameraMonitor", "Camera Monitor"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenExternalRecorderMonitor, NAME_None, LOCTEXT("ExternalRecorderMonitor", "External Recorder Monitor"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenAnimationControl, NAME_None, LOCTEXT("AnimationManager", "Animation Control"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenTakeLog, NAME_None, LOCTEXT("TakeLog", "Take Log"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenTakeImporter, NAME_None, LOCTEXT("TakeImporter", "Take Importer"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenStageManager, NAME_None, LOCTEXT("StageManager", "Stage Manager"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenLensTweaker, NAME_None, LOCTEXT("LensTweaker", "Lens Tweaker"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenFocalDistanceWizard, NAME_None, LOCTEXT("FocalDistanceWizard", "Focal Distance Wizard"), CommandToolTip, PanelIcon);
-	MenuBuilder.AddMenuEntry(Commands.OpenBeamInManager, NAME_None, LOCTEXT("BeamInManager", "Beam In Manager"), CommandToolTip, PanelIcon);
+	for (const FPanel& Panel : Panels)
+	{
+		MenuBuilder.AddMenuEntry(Panel.Command, NAME_None, Panel.Label, TAttribute<FText>(), PanelIcon);
+	}
 	MenuBuilder.EndSection();
 }
 

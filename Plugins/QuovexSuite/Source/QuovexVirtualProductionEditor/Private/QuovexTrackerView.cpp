@@ -47,6 +47,7 @@ void FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay()
 	const TSharedPtr<SLevelViewport> Viewport = LevelEditorModule.GetFirstActiveLevelViewport();
 
 	const FMargin CellPadding(4.0f, 8.0f, 4.0f, 4.0f);
+	TSharedPtr<SUniformGridPanel> Values;
 	TSharedRef<SOverlay> TrackerView = SNew(SOverlay)
 		+ SOverlay::Slot()
 		.ZOrder(0)
@@ -93,34 +94,36 @@ void FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay()
 			.VAlign(VAlign_Center)
 			.Padding(CellPadding)
 			[
-				SNew(SUniformGridPanel)
+				SAssignNew(Values, SUniformGridPanel)
 				.MinDesiredSlotWidth(60.0f)
-				+ SUniformGridPanel::Slot(0, 0).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Location X Text", "X: "), LOCTEXT("Location X Value Text", "0.0000"))
-				]
-				+ SUniformGridPanel::Slot(1, 0).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Location Y Text", "Y: "), LOCTEXT("Location Y Value Text", "0.0000"))
-				]
-				+ SUniformGridPanel::Slot(2, 0).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Location Z Text", "Z: "), LOCTEXT("Location Z Value Text", "0.0000"))
-				]
-				+ SUniformGridPanel::Slot(0, 1).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Rotation X Text", "X: "), LOCTEXT("Rotation X Value Text", "0.0000"))
-				]
-				+ SUniformGridPanel::Slot(1, 1).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Rotation Y Text", "Y: "), LOCTEXT("Rotation Y Value Text", "0.0000"))
-				]
-				+ SUniformGridPanel::Slot(2, 1).HAlign(HAlign_Left).VAlign(VAlign_Top)
-				[
-					QuovexTrackerView::MakeAxisCell(LOCTEXT("Rotation Z Text", "Z: "), LOCTEXT("Rotation Z Value Text", "0.0000"))
-				]
 			]
 		];
+
+	// Location in the first row of the values, rotation in the second, X, Y and Z across.
+	struct FAxisCell
+	{
+		int32 Column;
+		int32 Row;
+		FText Label;
+		FText Value;
+	};
+	const FAxisCell AxisCells[] = {
+		{ 0, 0, LOCTEXT("Location X Text", "X: "), LOCTEXT("Location X Value Text", "0.0000") },
+		{ 1, 0, LOCTEXT("Location Y Text", "Y: "), LOCTEXT("Location Y Value Text", "0.0000") },
+		{ 2, 0, LOCTEXT("Location Z Text", "Z: "), LOCTEXT("Location Z Value Text", "0.0000") },
+		{ 0, 1, LOCTEXT("Rotation X Text", "X: "), LOCTEXT("Rotation X Value Text", "0.0000") },
+		{ 1, 1, LOCTEXT("Rotation Y Text", "Y: "), LOCTEXT("Rotation Y Value Text", "0.0000") },
+		{ 2, 1, LOCTEXT("Rotation Z Text", "Z: "), LOCTEXT("Rotation Z Value Text", "0.0000") },
+	};
+	for (const FAxisCell& Cell : AxisCells)
+	{
+		Values->AddSlot(Cell.Column, Cell.Row)
+			.HAlign(HAlign_Left)
+			.VAlign(VAlign_Top)
+			[
+				QuovexTrackerView::MakeAxisCell(Cell.Label, Cell.Value)
+			];
+	}
 
 	TrackerView->SetVisibility(EVisibility::Collapsed);
 
