@@ -173,7 +173,7 @@ namespace
 			FBenchmarkTake* Benchmark = PrepareTake(State);
 			if (Benchmark)
 			{
-				// The keys a repair would leave, so that the same text is written.
+				// The keys and tangents a repair would leave, so that the same text is written.
 				for (FMovieSceneDoubleChannel* Channel : Benchmark->Channels)
 				{
 					TArray<FFrameNumber> Times;
@@ -189,6 +189,7 @@ namespace
 						Values.Add(Benchmark->Values[Index]);
 					}
 					Channel->Set(MoveTemp(Times), MoveTemp(Values));
+					Channel->AutoSetTangents(0.0f);
 				}
 			}
 			State.ResumeTiming();
