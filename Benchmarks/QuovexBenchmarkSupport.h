@@ -24,6 +24,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -88,6 +89,19 @@ namespace QuovexBenchmark
 				std::filesystem::copy(Plugin / "Content", PluginDir() / "Content", std::filesystem::copy_options::recursive);
 			}
 			HostTest::WriteFile(ProjectPath(), Project.dump(1, '\t'));
+
+			// The stage's startup commands feed its trackers once the editor is up; they are the stage's work, not the
+			// boot's, and name the plugin's commands, which an editor without it refuses.
+			std::istringstream EngineIni(HostTest::ReadFile(Temp.Path("Demo/Config/DefaultEngine.ini")));
+			std::string Kept;
+			for (std::string Line; std::getline(EngineIni, Line);)
+			{
+				if (Line.rfind("+EditorStartupCommands=", 0) != 0)
+				{
+					Kept += Line + "\n";
+				}
+			}
+			HostTest::WriteFile(Temp.Path("Demo/Config/DefaultEngine.ini"), Kept);
 		}
 
 		std::filesystem::path PluginDir() const
