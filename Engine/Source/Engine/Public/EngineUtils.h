@@ -17,9 +17,13 @@ public:
 	{
 		if (InWorld && InWorld->PersistentLevel)
 		{
-			for (AActor* Actor : InWorld->PersistentLevel->Actors)
+			const TArray<TObjectPtr<AActor>>& LevelActors = InWorld->PersistentLevel->Actors;
+			Actors.Reserve(LevelActors.Num());
+			// Every actor is an AActor: the common whole-world walk skips the class test.
+			const bool bAnyActor = InClass.Get() == AActor::StaticClass();
+			for (AActor* Actor : LevelActors)
 			{
-				if (IsValid(Actor) && !Actor->IsPendingKillPending() && Actor->IsA(InClass))
+				if (IsValid(Actor) && !Actor->IsPendingKillPending() && (bAnyActor || Actor->IsA(InClass)))
 				{
 					Actors.Add(static_cast<ActorType*>(Actor));
 				}

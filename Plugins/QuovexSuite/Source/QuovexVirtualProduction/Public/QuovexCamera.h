@@ -26,14 +26,9 @@ public:
 
 	/** Whether the stage currently follows this camera. */
 	UFUNCTION(BlueprintPure, Category = "Quovex|VP")
-	bool IsActiveCamera() const { return bIsActiveCamera; }
+	bool IsActiveCamera() const;
 
 	/** Number of maps this camera has seen opened since it was created. */
 	UPROPERTY(VisibleAnywhere, Transient, Category = "Quovex|VP")
 	int32 MapsOpened = 0;
-
-private:
-	/** Whether the stage currently follows this camera. */
-	UPROPERTY(VisibleAnywhere, Transient, Category = "Quovex|VP")
-	bool bIsActiveCamera = false;
 };
