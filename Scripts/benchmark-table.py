@@ -4,8 +4,8 @@
 A floor is named as its case with "_Floor" after the function name, arguments unchanged:
 BM_Tab_OpenClose / BM_Tab_OpenClose_Floor, BM_TabEvent_OnTabClosed/1000 / BM_TabEvent_OnTabClosed_Floor/1000.
 Run modifiers that Google Benchmark appends (iterations:10, manual_time ...) take no part in the pairing.
-The time of a run is the one Google Benchmark chose its iterations by: CPU time of the benchmark's thread, or wall
-time for a benchmark that asks for real or manual time (such as one timing other processes).
+The time of a run is the one Google Benchmark chose its iterations by: CPU time of the benchmark's thread, or the
+time a benchmark reports itself (manual time, such as the CPU time of processes it starts) or asks for (real time).
 
   benchmark-table.py select [FILTER] < names   regular expression selecting the cases FILTER matches and their floors
   benchmark-table.py table RESULT.json...      the table of every result file

@@ -5,13 +5,16 @@
 #
 # Scripts/run-benchmarks.sh [FILTER [BENCHMARK_OPTION...]]
 #   FILTER: a regular expression on case names (e.g. "Tab"); a selected case brings its floor along.
-#   BENCHMARK_OPTION: passed to every program (e.g. --benchmark_repetitions=5: the table shows medians).
+#   BENCHMARK_OPTION: passed to every program after the defaults below, which it may override.
+#
+# By default every case runs in five repetitions interleaved at random with the others of its program, and the
+# table shows medians: on a shared machine a case and its floor then meet the same load.
 set -euo pipefail
 Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$Root"
 
 Filter="${1:-}"
-ProgramOptions=("${@:2}")
+ProgramOptions=(--benchmark_repetitions=5 --benchmark_enable_random_interleaving=true --benchmark_min_time=0.1 "${@:2}")
 
 "$Root/Scripts/ensure-deps.sh"
 cmake --preset release >/dev/null
