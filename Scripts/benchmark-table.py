@@ -52,10 +52,11 @@ def format_time(nanoseconds):
 
 
 def read_results(paths):
-    """Per benchmark name, in the order run: time per iteration in ns, or an error text."""
+    """Per benchmark name, in the order registered: time per iteration in ns, or an error text."""
     results = {}
+    order = {}
     host = None
-    for path in paths:
+    for file_index, path in enumerate(paths):
         try:
             with open(path, encoding="utf-8") as stream:
                 document = json.load(stream)
@@ -68,12 +69,15 @@ def read_results(paths):
         with_median = {run.get("run_name") for run in runs if run.get("aggregate_name") == "median"}
         for run in runs:
             name = run.get("run_name", run["name"])
+            # Random interleaving shuffles the runs; the registration order comes back through the indices.
+            order.setdefault(name, (file_index, run.get("family_index", 0), run.get("per_family_instance_index", 0)))
             if run.get("error_occurred"):
                 results[name] = "error: " + run.get("error_message", "")
             elif (run.get("aggregate_name") == "median") if name in with_median else run.get("run_type", "iteration") == "iteration":
                 measure = "real_time" if re.search(r"/(manual|real)_time(/|$)", name) else "cpu_time"
                 results[name] = run[measure] * NANOSECONDS[run.get("time_unit", "ns")]
-    return results, host
+    ordered = sorted(results, key=lambda name: order.get(name, (len(paths), 0, 0)))
+    return {name: results[name] for name in ordered}, host
 
 
 def table(paths):
