@@ -27,7 +27,11 @@ trap 'rm -rf "$Results"' EXIT
 Failed=()
 for Source in "$Root"/Benchmarks/*Benchmark.cpp; do
 	Program="$(basename "$Source" .cpp)"
-	Selection="$("$Binaries/$Program" --benchmark_list_tests=true | python3 "$Root/Scripts/benchmark-table.py" select "$Filter")"
+	if ! Names="$("$Binaries/$Program" --benchmark_list_tests=true)"; then
+		Failed+=("$Program")
+		continue
+	fi
+	Selection="$(python3 "$Root/Scripts/benchmark-table.py" select "$Filter" <<<"$Names")"
 	if [ -z "$Selection" ]; then
 		continue
 	fi
