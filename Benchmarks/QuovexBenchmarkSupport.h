@@ -56,6 +56,11 @@ namespace QuovexBenchmark
 	public:
 		explicit FDemoStage(EPluginSetup Setup = EPluginSetup::Enabled)
 		{
+			// A crashed process that had this one's id may have left the folder behind.
+			for (const std::filesystem::directory_entry& Entry : std::filesystem::directory_iterator(Temp.Path()))
+			{
+				std::filesystem::remove_all(Entry.path());
+			}
 			const std::filesystem::path Source(QUOVEX_SOURCE_ROOT);
 			std::filesystem::copy(Source / "Samples/DemoStage", Temp.Path("Demo"), std::filesystem::copy_options::recursive);
 			std::filesystem::remove_all(Temp.Path("Demo/Saved"));
