@@ -14,14 +14,17 @@ namespace UE::CoreUObject::Private
 	/** What a walk does with each object reference it meets. */
 	struct FReferenceRemap
 	{
-		/** The object a reference to Object holds from now on; Object itself to leave it. Never called with null. */
-		TFunctionRef<UObject*(UObject*)> Replace;
+		/**
+		 * The object a reference to Object holds from now on; Object itself to leave it. Never called with null.
+		 * Owned, not a reference: callers build the remap from a temporary lambda that would not outlive it.
+		 */
+		TFunction<UObject*(UObject*)> Replace;
 
 		/** Whether weak references and delegate bindings follow as well, or strong references only. */
 		bool bIncludeWeak;
 
-		FReferenceRemap(TFunctionRef<UObject*(UObject*)> InReplace, bool bInIncludeWeak)
-			: Replace(InReplace)
+		FReferenceRemap(TFunction<UObject*(UObject*)> InReplace, bool bInIncludeWeak)
+			: Replace(MoveTemp(InReplace))
 			, bIncludeWeak(bInIncludeWeak)
 		{
 		}
