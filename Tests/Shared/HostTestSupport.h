@@ -3,7 +3,8 @@
 
 #include "CoreMinimal.h"
 
-#include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,9 +19,13 @@ namespace HostTest
 	public:
 		FScopedTempDir()
 		{
-			static std::atomic<int> Counter{ 0 };
-			Root = std::filesystem::temp_directory_path() / ("quovex-host-test-" + std::to_string(getpid()) + "-" + std::to_string(Counter++));
-			std::filesystem::create_directories(Root);
+			// mkdtemp, not the process id: a test that died keeps its folder, and a later process may get its id.
+			std::string Template = (std::filesystem::temp_directory_path() / "quovex-host-test-XXXXXX").string();
+			if (mkdtemp(Template.data()) == nullptr)
+			{
+				throw std::filesystem::filesystem_error("cannot make a temporary folder", Template, std::error_code(errno, std::generic_category()));
+			}
+			Root = Template;
 		}
 
 		~FScopedTempDir()
