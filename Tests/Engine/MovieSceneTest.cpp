@@ -119,7 +119,8 @@ TEST_F(MovieSceneTest, KeyHandlesFollowTheirKeysThroughInsertionsAndRemovalsAndR
 	EXPECT_EQ(TimesOf(Channel), (std::vector<int32>{ 0, 200, 250, 300, 500 }));
 
 	// Handles of keys that were never asked for are made on demand; a freed handle stays freed.
-	Channel.DeleteKeys({ Handles[0], Handles[1] });
+	const TArray<FKeyHandle> ToDelete = { Handles[0], Handles[1] };
+	Channel.DeleteKeys(ToDelete);
 	EXPECT_EQ(ValuesOf(Channel), (std::vector<double>{ 2, 2.5, 3, 5 }));
 	EXPECT_EQ(Data.GetIndex(Handles[5]), 3);
 	EXPECT_EQ(Channel.GetIndex(Handles[0]), INDEX_NONE);

@@ -2,6 +2,8 @@
 
 #include "Channels/MovieSceneCurveChannelImpl.h"
 
+template struct TMovieSceneChannelData<FMovieSceneDoubleValue>;
+
 typedef TMovieSceneCurveChannelImpl<FMovieSceneDoubleChannel> FMovieSceneDoubleChannelImpl;
 
 bool FMovieSceneDoubleValue::operator==(const FMovieSceneDoubleValue& Other) const

@@ -2,6 +2,8 @@
 
 #include "Channels/MovieSceneCurveChannelImpl.h"
 
+template struct TMovieSceneChannelData<FMovieSceneFloatValue>;
+
 typedef TMovieSceneCurveChannelImpl<FMovieSceneFloatChannel> FMovieSceneFloatChannelImpl;
 
 bool FMovieSceneFloatValue::operator==(const FMovieSceneFloatValue& Other) const

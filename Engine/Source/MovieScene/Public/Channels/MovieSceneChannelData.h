@@ -91,16 +91,7 @@ struct TMovieSceneChannelData : public FMovieSceneChannelData
 	}
 
 	/** Removes the key at KeyIndex: its time, its value and its handle together. */
-	void RemoveKey(int32 KeyIndex)
-	{
-		checkf(Times->IsValidIndex(KeyIndex), TEXT("TMovieSceneChannelData::RemoveKey: no key at index %d of %d"), KeyIndex, Times->Num());
-		Times->RemoveAt(KeyIndex, 1, false);
-		Values->RemoveAt(KeyIndex, 1, false);
-		if (KeyHandles)
-		{
-			KeyHandles->DeallocateHandle(KeyIndex);
-		}
-	}
+	void RemoveKey(int32 KeyIndex);
 
 	/** Removes the keys with these handles; handles that name no key are ignored. */
 	void DeleteKeys(TArrayView<const FKeyHandle> InHandles)
@@ -129,6 +120,20 @@ struct TMovieSceneChannelData : public FMovieSceneChannelData
 private:
 	TArray<ValueType>* Values;
 };
+
+// Not inline: the channel types' module compiles it once (MovieSceneDoubleChannel.h, MovieSceneFloatChannel.h), so every
+// caller pays for a removal what the channel data's own code costs.
+template <typename ValueType>
+void TMovieSceneChannelData<ValueType>::RemoveKey(int32 KeyIndex)
+{
+	checkf(Times->IsValidIndex(KeyIndex), TEXT("TMovieSceneChannelData::RemoveKey: no key at index %d of %d"), KeyIndex, Times->Num());
+	Times->RemoveAt(KeyIndex, 1, false);
+	Values->RemoveAt(KeyIndex, 1, false);
+	if (KeyHandles)
+	{
+		KeyHandles->DeallocateHandle(KeyIndex);
+	}
+}
 
 /** Read-only access to a channel's keys. */
 template <typename ValueType>

@@ -56,6 +56,8 @@ struct MOVIESCENE_API FMovieSceneDoubleValue
 	TEnumAsByte<ERichCurveTangentMode> TangentMode;
 };
 
+extern template struct TMovieSceneChannelData<FMovieSceneDoubleValue>;
+
 /** A curve of double keys: sorted key times with a value record per key, and the keys' handle table. */
 USTRUCT()
 struct MOVIESCENE_API FMovieSceneDoubleChannel : public FMovieSceneChannel

@@ -56,6 +56,8 @@ struct MOVIESCENE_API FMovieSceneFloatValue
 	TEnumAsByte<ERichCurveTangentMode> TangentMode;
 };
 
+extern template struct TMovieSceneChannelData<FMovieSceneFloatValue>;
+
 /** A curve of float keys: sorted key times with a value record per key, and the keys' handle table. */
 USTRUCT()
 struct MOVIESCENE_API FMovieSceneFloatChannel : public FMovieSceneChannel
