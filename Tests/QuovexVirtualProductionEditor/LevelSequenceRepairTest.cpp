@@ -1,6 +1,7 @@
 // The admin subsystem's repair of recorded takes: which bindings, tracks and sections it touches, which keys go
 // (pairwise, against the channel as it was), tangents, the movie scene's flags, saving, and the console's view.
 
+#include "ConsoleLines.h"
 #include "QuovexEditorTestFixture.h"
 
 #include "Channels/MovieSceneChannelProxy.h"
@@ -121,12 +122,17 @@ namespace
 
 		bool Run(const FString& Line)
 		{
-			Console.Clear();
-			return FEditorHost::Exec(Line, Console);
+			return Console.Run(Line);
+		}
+
+		/** Whether one of the lines the last command printed is exactly this one. */
+		bool Printed(const FString& Line) const
+		{
+			return Console.Lines.Contains(Line);
 		}
 
 		UQuovexAdminEditorSubsystem* Subsystem = nullptr;
-		FHostLogCapture Console;
+		FConsoleLines Console;
 		int32 NumPairwiseTakes = 0;
 	};
 }
@@ -333,21 +339,21 @@ TEST_F(LevelSequenceRepairTest, TheSavedTakeReloadsToTheRepairedKeys)
 	ASSERT_NE(Sequence, nullptr);
 	ASSERT_TRUE(Subsystem->FixLevelSequence(Sequence));
 	ASSERT_TRUE(Run(TEXT("sequence /Game/Takes/Take_001")));
-	const TArray<FString> Repaired = Console.GetLines();
+	const TArray<FString> Repaired = Console.Lines;
 	ASSERT_EQ(Repaired.Num(), 18);
 
 	UE::ObjectHost::DestroyObjectNow(Sequence->GetPackage());
 	ASSERT_EQ(FindObject<ULevelSequence>(nullptr, TEXT("/Game/Takes/Take_001.Take_001")), nullptr);
 	ASSERT_TRUE(Run(TEXT("sequence /Game/Takes/Take_001")));
 	EXPECT_NE(FindObject<ULevelSequence>(nullptr, TEXT("/Game/Takes/Take_001.Take_001")), nullptr) << "loaded again from its file";
-	EXPECT_EQ(Console.GetLines(), Repaired);
+	EXPECT_EQ(Console.Lines, Repaired);
 }
 
 TEST_F(LevelSequenceRepairTest, TheDemoTakeIsRepairedFromTheConsoleAndThePropIsLeftAlone)
 {
 	BootEditor();
 	ASSERT_TRUE(Run(TEXT("sequence /Game/Takes/Take_001")));
-	const TArray<FString> Before = Console.GetLines();
+	const TArray<FString> Before = Console.Lines;
 	ASSERT_EQ(Before.Num(), 18);
 	for (const FString& Line : Before)
 	{
@@ -357,9 +363,9 @@ TEST_F(LevelSequenceRepairTest, TheDemoTakeIsRepairedFromTheConsoleAndThePropIsL
 	EXPECT_TRUE(Before[0].StartsWith(TEXT("QuovexCamera_A | MovieScene3DTransformTrack | 0 | 0 | 250 | 120.000086 120.000217 ")));
 
 	ASSERT_TRUE(Run(TEXT("call QuovexAdminEditorSubsystem.FixLevelSequence LevelSequence=/Game/Takes/Take_001.Take_001")));
-	EXPECT_EQ(Console.GetLines(), TArray<FString>({ TEXT("ReturnValue=True") }));
+	EXPECT_EQ(Console.Lines, TArray<FString>({ TEXT("ReturnValue=True") }));
 	ASSERT_TRUE(Run(TEXT("sequence /Game/Takes/Take_001")));
-	const TArray<FString> After = Console.GetLines();
+	const TArray<FString> After = Console.Lines;
 	ASSERT_EQ(After.Num(), 18);
 	for (int32 Channel = 0; Channel < 9; ++Channel)
 	{
@@ -388,20 +394,20 @@ TEST_F(LevelSequenceRepairTest, MalformedSequenceAndRepairLinesSayWhatIsWrongAnd
 	for (const TCHAR* Line : Lines)
 	{
 		EXPECT_FALSE(Run(Line)) << TCHAR_TO_UTF8(Line);
-		ASSERT_EQ(Console.GetLines().Num(), 1) << TCHAR_TO_UTF8(Line);
-		EXPECT_FALSE(Console.GetLines()[0].IsEmpty());
+		ASSERT_EQ(Console.Lines.Num(), 1) << TCHAR_TO_UTF8(Line);
+		EXPECT_TRUE(Console.Lines[0].StartsWith(TEXT("ERROR "))) << TCHAR_TO_UTF8(*Console.Lines[0]);
 	}
 	EXPECT_FALSE(Run(TEXT("sequence /Game/Maps/Stage")));
-	EXPECT_TRUE(Console.Contains(TEXT("sequence: /Game/Maps/Stage.Stage is a World, not a level sequence")));
+	EXPECT_TRUE(Printed(TEXT("ERROR sequence: /Game/Maps/Stage.Stage is a World, not a level sequence")));
 	EXPECT_FALSE(Run(TEXT("sequence /Game/Takes/NoScene")));
-	EXPECT_TRUE(Console.Contains(TEXT("sequence: /Game/Takes/NoScene.NoScene has no movie scene")));
+	EXPECT_TRUE(Printed(TEXT("ERROR sequence: /Game/Takes/NoScene.NoScene has no movie scene")));
 	EXPECT_FALSE(Run(TEXT("sequence")));
-	EXPECT_TRUE(Console.Contains(TEXT("Usage: sequence <ObjectPath>")));
+	EXPECT_TRUE(Console.Lines[0].Contains(TEXT("Usage: sequence <ObjectPath>")));
 
 	ASSERT_TRUE(Run(TEXT("call QuovexAdminEditorSubsystem.FixLevelSequence LevelSequence=None")));
-	EXPECT_EQ(Console.GetLines(), TArray<FString>({ TEXT("ReturnValue=False") }));
+	EXPECT_EQ(Console.Lines, TArray<FString>({ TEXT("ReturnValue=False") }));
 	ASSERT_TRUE(Run(TEXT("call QuovexAdminEditorSubsystem.FixLevelSequence LevelSequence=/Game/Takes/NoScene.NoScene")));
-	EXPECT_EQ(Console.GetLines(), TArray<FString>({ TEXT("ReturnValue=False") }));
+	EXPECT_EQ(Console.Lines, TArray<FString>({ TEXT("ReturnValue=False") }));
 	ASSERT_TRUE(Run(TEXT("sequence /Game/Takes/Take_001")));
-	EXPECT_TRUE(Console.GetLines()[0].Contains(TEXT(" | 250 | "))) << "the take was not touched";
+	EXPECT_TRUE(Console.Lines[0].Contains(TEXT(" | 250 | "))) << "the take was not touched";
 }
