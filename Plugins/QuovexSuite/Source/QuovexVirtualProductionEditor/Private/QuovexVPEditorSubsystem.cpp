@@ -18,18 +18,17 @@
 
 namespace QuovexVPEditorSubsystem
 {
-	/** The current world's camera actors. Never kept: actors come and go with maps, PIE and sequences. */
-	static TArray<AActor*> GetCameraActors(UWorld* World)
-	{
-		TArray<AActor*> Cameras;
-		UGameplayStatics::GetAllActorsWithTag(World, QuovexTags::TAG_CAMERA, Cameras);
-		return Cameras;
-	}
-
 	static ILiveLinkClient* FindLiveLinkClient()
 	{
 		return static_cast<ILiveLinkClient*>(IModularFeatures::Get().GetModularFeatureImplementation(ILiveLinkClient::ModularFeatureName, 0));
 	}
+}
+
+TArray<AActor*> UQuovexVPEditorSubsystem::GetCameraActors(UWorld* World)
+{
+	TArray<AActor*> Cameras;
+	UGameplayStatics::GetAllActorsWithTag(World, QuovexTags::TAG_CAMERA, Cameras);
+	return Cameras;
 }
 
 UQuovexVPEditorSubsystem* UQuovexVPEditorSubsystem::Get()
@@ -95,7 +94,7 @@ void UQuovexVPEditorSubsystem::SetActiveQuovexCameraIndex(TWeakObjectPtr<AActor>
 		const AActor* CameraActor = Camera.Get();
 		if (CameraActor)
 		{
-			ActiveCameraIndex = QuovexVPEditorSubsystem::GetCameraActors(World).IndexOfByKey(CameraActor);
+			ActiveCameraIndex = GetCameraActors(World).IndexOfByKey(CameraActor);
 		}
 	}
 }
@@ -115,7 +114,7 @@ void UQuovexVPEditorSubsystem::SetActiveCameraIndex(int32 CameraIndex)
 	{
 		return;
 	}
-	const TArray<AActor*> Cameras = QuovexVPEditorSubsystem::GetCameraActors(World);
+	const TArray<AActor*> Cameras = GetCameraActors(World);
 	if (Cameras.IsValidIndex(CameraIndex))
 	{
 		UpdateActiveCamera(Cameras[CameraIndex]);
@@ -132,7 +131,7 @@ TWeakObjectPtr<AQuovexCamera> UQuovexVPEditorSubsystem::GetQuovexCamera()
 			return nullptr;
 		}
 		// The stored index survives the change that made the update pending; it may now name another camera.
-		const TArray<AActor*> Cameras = QuovexVPEditorSubsystem::GetCameraActors(World);
+		const TArray<AActor*> Cameras = GetCameraActors(World);
 		if (Cameras.Num() > 0)
 		{
 			const bool bIndexUsable = ActiveCameraIndex != INDEX_NONE && ActiveCameraIndex < Cameras.Num();
@@ -169,7 +168,7 @@ void UQuovexVPEditorSubsystem::GetQuovexCameras(TArray<TWeakObjectPtr<AQuovexCam
 	{
 		return;
 	}
-	for (AActor* Actor : QuovexVPEditorSubsystem::GetCameraActors(World))
+	for (AActor* Actor : GetCameraActors(World))
 	{
 		if (AQuovexCamera* Camera = Cast<AQuovexCamera>(Actor))
 		{
@@ -223,7 +222,7 @@ void UQuovexVPEditorSubsystem::OnLevelActorsRemoved(AActor* Actor)
 void UQuovexVPEditorSubsystem::OnMapOpened(const FString& /*Filename*/, bool /*bAsTemplate*/)
 {
 	UWorld* World = UQuovexEditorFunctionLibrary::GetCurrentWorld();
-	const TArray<AActor*> Cameras = World ? QuovexVPEditorSubsystem::GetCameraActors(World) : TArray<AActor*>();
+	const TArray<AActor*> Cameras = World ? GetCameraActors(World) : TArray<AActor*>();
 	if (Cameras.Num() > 0)
 	{
 		if (AQuovexCamera* FirstCamera = Cast<AQuovexCamera>(Cameras[0]))

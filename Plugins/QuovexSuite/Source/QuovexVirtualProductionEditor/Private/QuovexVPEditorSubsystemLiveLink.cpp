@@ -7,7 +7,6 @@
 #include "Engine/World.h"
 #include "GameFramework/Actor.h"
 #include "ILiveLinkClient.h"
-#include "Kismet/GameplayStatics.h"
 #include "QuovexCamera.h"
 #include "QuovexEditorFunctionLibrary.h"
 #include "QuovexLiveLinkComponentController.h"
@@ -70,9 +69,7 @@ TArray<UQuovexLiveLinkComponentController*> UQuovexVPEditorSubsystem::GetQuovexL
 		return Controllers;
 	}
 
-	TArray<AActor*> Cameras;
-	UGameplayStatics::GetAllActorsWithTag(World, QuovexTags::TAG_CAMERA, Cameras);
-	for (const AActor* Camera : Cameras)
+	for (const AActor* Camera : GetCameraActors(World))
 	{
 		if (UQuovexLiveLinkComponentController* Controller = Cast<UQuovexLiveLinkComponentController>(Camera->GetComponentByClass(UQuovexLiveLinkComponentController::StaticClass())))
 		{

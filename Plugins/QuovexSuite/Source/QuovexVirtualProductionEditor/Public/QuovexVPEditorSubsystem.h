@@ -15,6 +15,7 @@ class UBlueprintAsyncActionBase;
 class UCompositeKeyer;
 class UCompositorSubsystem;
 class UQuovexLiveLinkComponentController;
+class UWorld;
 
 /** bp shadower of the above */
 DECLARE_DYNAMIC_MULTICAST_DELEGATE(FOnActiveCameraChangedDelegate);
@@ -151,6 +152,9 @@ public:
 	ILiveLinkClient* LiveLinkClient = nullptr;
 
 private:
+	/** The world's camera actors, in the tag query's order. Asked each time, never kept: actors come and go with maps, PIE and takes. */
+	static TArray<AActor*> GetCameraActors(UWorld* World);
+
 	void UpdateActiveCamera(TWeakObjectPtr<AActor> Camera);
 	void SetActiveQuovexCameraIndex(TWeakObjectPtr<AActor> Camera);
 
