@@ -154,3 +154,17 @@ TEST_F(VPConsoleTest, TickAndPlayCommandsRefuseWhatTheyCannotDo)
 	EXPECT_TRUE(Run(TEXT("call QuovexVPEditorSubsystem.Stop")));
 	EXPECT_EQ(GEditor->PlayWorld, nullptr);
 }
+
+TEST_F(VPConsoleTest, NamedArgumentsSplitLikeEveryOtherCommand)
+{
+	BootAndWatch();
+	// A label with a space is one quoted word; unquoted it is two words and refused, with nothing deleted.
+	EXPECT_FALSE(Run(TEXT("delete Camera B")));
+	EXPECT_FALSE(Run(TEXT("delete \"Camera B")));
+	EXPECT_TRUE(Subsystem()->GetQuovexCamera(TEXT("Camera B")).IsValid());
+	EXPECT_TRUE(Run(TEXT("delete \"Camera B\"")));
+	EXPECT_FALSE(Subsystem()->GetQuovexCamera(TEXT("Camera B")).IsValid());
+	EXPECT_FALSE(Run(TEXT("map /Game/Maps/Stage extra")));
+	EXPECT_FALSE(Run(TEXT("log LogQuovexVirtualProductionEditor \"Verbose")));
+	EXPECT_TRUE(Run(TEXT("log \"LogQuovexVirtualProductionEditor\" Verbose")));
+}

@@ -120,6 +120,22 @@ bool FHostConsoleCommands::Tokenize(const FString& Args, TArray<FString>& OutWor
 	return true;
 }
 
+bool FHostConsoleCommands::SingleArgument(const FString& Args, FString& OutWord, FString& OutError)
+{
+	TArray<FString> Words;
+	if (!Tokenize(Args, Words, OutError))
+	{
+		return false;
+	}
+	if (Words.Num() != 1)
+	{
+		OutError = Words.IsEmpty() ? TEXT("an argument is missing") : TEXT("one argument expected (quote a name with spaces)");
+		return false;
+	}
+	OutWord = Words[0];
+	return true;
+}
+
 UClass* FHostConsoleCommands::FindClass(const FString& Text, UClass* BaseClass)
 {
 	if (Text.IsEmpty())

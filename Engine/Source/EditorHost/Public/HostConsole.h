@@ -36,6 +36,9 @@ struct EDITORHOST_API FHostConsoleCommands
 	 */
 	static bool Tokenize(const FString& Args, TArray<FString>& OutWords, FString& OutError);
 
+	/** The one word a command takes, split as Tokenize does (quote a name with spaces); false with the reason otherwise. */
+	static bool SingleArgument(const FString& Args, FString& OutWord, FString& OutError);
+
 	/** A class by path ("/Script/Module.Class") or by name, with or without its type prefix; null unless a BaseClass. */
 	static UClass* FindClass(const FString& Text, UClass* BaseClass);
 };

@@ -77,10 +77,15 @@ namespace
 	bool RunLog(const FString& Args, FOutputDevice& Ar)
 	{
 		TArray<FString> Words;
-		Args.ParseIntoArrayWS(Words);
+		FString TokenError;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, TokenError))
+		{
+			Ar.Log(FString::Printf(TEXT("log: %s"), *TokenError));
+			return false;
+		}
 		if (Words.Num() == 1 && (Words[0].Equals(TEXT("list"), ESearchCase::IgnoreCase) || Words[0].Equals(TEXT("reset"), ESearchCase::IgnoreCase)))
 		{
-			return FLogSuppressionInterface::Get().ProcessLogCommand(*Args, Ar);
+			return FLogSuppressionInterface::Get().ProcessLogCommand(*FString::Join(Words, TEXT(" ")), Ar);
 		}
 		if (Words.Num() != 2)
 		{
@@ -92,7 +97,7 @@ namespace
 			Ar.Log(FString::Printf(TEXT("Unknown log category: %s"), *Words[0]));
 			return false;
 		}
-		if (!FLogSuppressionInterface::Get().ProcessLogCommand(*Args, Ar))
+		if (!FLogSuppressionInterface::Get().ProcessLogCommand(*FString::Join(Words, TEXT(" ")), Ar))
 		{
 			Ar.Log(FString::Printf(TEXT("Unknown verbosity: %s"), *Words[1]));
 			return false;
@@ -149,8 +154,8 @@ namespace
 		if (!Args.IsEmpty())
 		{
 			TArray<FString> Words;
-			Args.ParseIntoArrayWS(Words);
-			if (Words.Num() != 1)
+			FString TokenError;
+			if (!FHostConsoleCommands::Tokenize(Args, Words, TokenError) || Words.Num() != 1)
 			{
 				Ar.Log(TEXT("Usage: culture [<Name>], e.g. culture de"));
 				return false;

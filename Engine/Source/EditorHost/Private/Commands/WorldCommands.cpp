@@ -207,16 +207,18 @@ namespace
 
 	bool RunDelete(const FString& Args, FOutputDevice& Ar)
 	{
-		if (Args.IsEmpty())
+		FString Name;
+		FString Error;
+		if (!FHostConsoleCommands::SingleArgument(Args, Name, Error))
 		{
-			Ar.Log(TEXT("Usage: delete <Label or Name>"));
+			Ar.Log(FString::Printf(TEXT("Usage: delete <Label or Name> (%s)"), *Error));
 			return false;
 		}
 		UWorld* World = GetCurrentWorld();
-		AActor* Actor = World ? FindActor(World, Args) : nullptr;
+		AActor* Actor = World ? FindActor(World, Name) : nullptr;
 		if (Actor == nullptr)
 		{
-			Ar.Log(FString::Printf(TEXT("No actor %s in the current world."), *Args));
+			Ar.Log(FString::Printf(TEXT("No actor %s in the current world."), *Name));
 			return false;
 		}
 		const FString Label = Actor->GetActorLabel();
@@ -227,9 +229,11 @@ namespace
 
 	bool RunMap(const FString& Args, FOutputDevice& Ar)
 	{
-		if (Args.IsEmpty())
+		FString Map;
+		FString Error;
+		if (!FHostConsoleCommands::SingleArgument(Args, Map, Error))
 		{
-			Ar.Log(TEXT("Usage: map <MapPackage>"));
+			Ar.Log(FString::Printf(TEXT("Usage: map <MapPackage> (%s)"), *Error));
 			return false;
 		}
 		if (GEditor == nullptr)
@@ -237,12 +241,12 @@ namespace
 			Ar.Log(TEXT("Maps are opened in the editor only."));
 			return false;
 		}
-		if (!FEditorFileUtils::LoadMap(Args))
+		if (!FEditorFileUtils::LoadMap(Map))
 		{
-			Ar.Log(FString::Printf(TEXT("Could not open map %s"), *Args));
+			Ar.Log(FString::Printf(TEXT("Could not open map %s"), *Map));
 			return false;
 		}
-		Ar.Log(FString::Printf(TEXT("Opened map %s"), *Args));
+		Ar.Log(FString::Printf(TEXT("Opened map %s"), *Map));
 		return true;
 	}
 
