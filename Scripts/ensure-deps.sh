@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs when any is missing.
+# Installs the Debian packages the build needs when any is missing, and any further packages named on the
+# command line (Scripts/ensure-deps.sh clang-format-14) for the scripts that need more than the build.
 set -euo pipefail
 
-Packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev)
+Packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev "$@")
 Missing=()
 for Package in "${Packages[@]}"; do
 	if ! dpkg-query -W -f='${Status}' "$Package" 2>/dev/null | grep -q "install ok installed"; then
