@@ -373,6 +373,57 @@ namespace
 		return std::strtol(ToUtf8(FromStd(Value)).c_str(), nullptr, 10) != 0;
 	}
 
+	/** The key's first value in the section (keys compare case-insensitively); false without the section or key. */
+	bool FirstValue(const FIniSection* Section, const TCHAR* Key, FString& OutValue)
+	{
+		if (!Section)
+		{
+			return false;
+		}
+		const FText16 Folded = Lower(Key);
+		for (const auto& Pair : Section->Pairs)
+		{
+			if (Lower(Pair.first) == Folded)
+			{
+				OutValue = FromStd(Pair.second);
+				return true;
+			}
+		}
+		return false;
+	}
+}
+
+struct FConfigFile::FImpl
+{
+	FIniFile File;
+};
+
+FConfigFile::FConfigFile()
+	: Impl(std::make_unique<FImpl>())
+{
+}
+
+FConfigFile::FConfigFile(const FConfigFile& Other)
+	: Impl(std::make_unique<FImpl>(*Other.Impl))
+{
+}
+
+FConfigFile& FConfigFile::operator=(const FConfigFile& Other)
+{
+	*Impl = *Other.Impl;
+	return *this;
+}
+
+FConfigFile::~FConfigFile() = default;
+
+void FConfigFile::Read(const FString& Filename)
+{
+	ReadIniFile(ToStd(Filename), Impl->File);
+}
+
+bool FConfigFile::GetString(const TCHAR* Section, const TCHAR* Key, FString& Value) const
+{
+	return FirstValue(Impl->File.Find(Section), Key, Value);
 }
 
 struct FConfigCacheIni::FImpl
@@ -489,21 +540,7 @@ FString FConfigCacheIni::GetConfigFilename(const TCHAR* BaseIniName)
 
 bool FConfigCacheIni::GetString(const TCHAR* Section, const TCHAR* Key, FString& Value, const FString& Filename)
 {
-	const FIniSection* Found = Impl->FindSection(Section, Filename);
-	if (!Found)
-	{
-		return false;
-	}
-	const FText16 Folded = Lower(Key);
-	for (const auto& Pair : Found->Pairs)
-	{
-		if (Lower(Pair.first) == Folded)
-		{
-			Value = FromStd(Pair.second);
-			return true;
-		}
-	}
-	return false;
+	return FirstValue(Impl->FindSection(Section, Filename), Key, Value);
 }
 
 FString FConfigCacheIni::GetStr(const TCHAR* Section, const TCHAR* Key, const FString& Filename)

@@ -8,6 +8,29 @@
 #include <memory>
 
 /**
+ * One ini file read on its own, outside the cache: reading it changes nothing in GConfig. Lines follow the
+ * cache's syntax; values layer within the file as they do in a branch.
+ */
+class CORE_API FConfigFile
+{
+public:
+	FConfigFile();
+	FConfigFile(const FConfigFile& Other);
+	FConfigFile& operator=(const FConfigFile& Other);
+	~FConfigFile();
+
+	/** Adds the file's sections and values; a file that cannot be read adds nothing. */
+	void Read(const FString& Filename);
+
+	/** The key's first value in the section; false when either is missing. */
+	bool GetString(const TCHAR* Section, const TCHAR* Key, FString& Value) const;
+
+private:
+	struct FImpl;
+	std::unique_ptr<FImpl> Impl;
+};
+
+/**
  * Files are addressed by name: a branch (GEngineIni, GGameIni ...: Base<Name>.ini of the engine, then
  * Default<Name>.ini of the project, then the saved user layer, which is what a branch writes to) or
  * the path of a single ini file (read from disk on first use, written back whole). Sections and keys
