@@ -44,6 +44,7 @@ public class QuovexVirtualProductionEditor : ModuleRules
 			"LiveLink",
 			"LiveLinkComponents",
 			"Compositor",
+			"Json",
 		});
 	}
 }
