@@ -44,12 +44,14 @@ TEST(ObjectLifetimeTest, NamesAreUniqueInTheirOuterAndPathsUseTheEngineSeparator
 	EXPECT_EQ(Deeper->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset:Renamed.Deeper")));
 	UReflectionTestObject* Taken = NewObject<UReflectionTestObject>(Asset, TEXT("Taken"));
 	EXPECT_FALSE(Inner->Rename(TEXT("Taken"), nullptr, REN_Test));
+	// Destroyed memory is not ours to read: watch the inner through a weak pointer.
+	TWeakObjectPtr<UObject> TakenWeak(Taken);
 
 	UE::ObjectHost::DestroyObjectNow(First);
 	UE::ObjectHost::DestroyObjectNow(Second);
 	UE::ObjectHost::DestroyObjectNow(Package);
 	EXPECT_EQ(FindObject<UObject>(nullptr, TEXT("/Game/LifetimeTest/Asset.Asset")), nullptr);
-	EXPECT_FALSE(Taken->IsValidLowLevel());
+	EXPECT_FALSE(TakenWeak.Get(true));
 }
 
 TEST(ObjectLifetimeTest, WeakPointersGoStaleWhenTheObjectIsMarkedOrDestroyed)
@@ -92,11 +94,12 @@ TEST(ObjectLifetimeTest, GarbageCollectionDestroysOnlyMarkedUnrootedObjectsWithT
 	Rooted->MarkAsGarbage();
 	Marked->MarkAsGarbage();
 	TWeakObjectPtr<UObject> InnerWeak(MarkedInner);
+	TWeakObjectPtr<UObject> MarkedWeak(Marked);
 
 	CollectGarbage(GARBAGE_OBJECT_FLAGS);
 	EXPECT_TRUE(Kept->IsValidLowLevel());
 	EXPECT_TRUE(Rooted->IsValidLowLevel());
-	EXPECT_FALSE(Marked->IsValidLowLevel());
+	EXPECT_FALSE(MarkedWeak.Get(true));
 	EXPECT_FALSE(InnerWeak.Get(true));
 
 	bool bSawKept = false;

@@ -249,6 +249,10 @@ TEST_F(TabManagerTest, DeliveryKeepsOrderAndSkipsTheDestroyed)
 
 TEST_F(TabManagerTest, ANewObjectAtADestroyedSubscribersAddressSubscribesAndIsTold)
 {
+#if defined(__SANITIZE_ADDRESS__)
+	// AddressSanitizer quarantines freed memory, so no new object can be given a destroyed one's address.
+	GTEST_SKIP() << "freed memory is never reused under AddressSanitizer";
+#endif
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	UClass* Class = SubscriberClass();

@@ -51,7 +51,7 @@ bool UObject::Modify(bool bAlwaysMarkDirty)
 	{
 		if (UPackage* Package = GetPackage())
 		{
-			if (Package != (UPackage*)this)
+			if (static_cast<UObject*>(Package) != this)
 			{
 				Package->MarkPackageDirty();
 			}
