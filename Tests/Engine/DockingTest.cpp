@@ -173,7 +173,12 @@ TEST_F(DockingTest, TabContentIsFoundInTheApplicationWindow)
 	ASSERT_TRUE(Window.IsValid());
 	EXPECT_EQ(Window, Tab->GetParentWindow());
 	EXPECT_TRUE(FSlateApplication::Get().GetTopLevelWindows().Contains(Window.ToSharedRef()));
-	EXPECT_EQ(Window->GetNativeWindow()->GetOSWindowHandle(), nullptr);
+	// Every window has a native handle of its own, for the dialogues parented to it.
+	const void* Handle = Window->GetNativeWindow()->GetOSWindowHandle();
+	EXPECT_NE(Handle, nullptr);
+	const TSharedRef<SWindow> Other = FSlateApplication::Get().AddWindow(SNew(SWindow));
+	EXPECT_NE(Other->GetNativeWindow()->GetOSWindowHandle(), Handle);
+	FSlateApplication::Get().RequestDestroyWindow(Other);
 
 	// A widget in no window has none.
 	EXPECT_FALSE(FSlateApplication::Get().FindWidgetWindow(SNew(STextBlock)).IsValid());

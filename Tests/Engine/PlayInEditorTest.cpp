@@ -190,14 +190,23 @@ TEST(PlayInEditor, SimulationChangesCanBeCopiedBackToTheEditorActor)
 	EXPECT_EQ(Previewed, 2);
 	EXPECT_FALSE(EditorCamera->ActorHasTag(FName(TEXT("Moved"))));
 
-	// Blueprint read-only properties (the transform) are left out when filtered.
+	// Keeping simulation changes keeps the move even with Blueprint read-only properties filtered, and announces it once.
+	TArray<AActor*> Moved;
+	const FDelegateHandle MovingHandle = GEngine->OnActorMoving().AddLambda([&Moved](AActor* Actor) { Moved.Add(Actor); });
 	const EditorUtilities::ECopyOptions::Type Flags = static_cast<EditorUtilities::ECopyOptions::Type>(EditorUtilities::ECopyOptions::CallPostEditChangeProperty | EditorUtilities::ECopyOptions::CallPostEditMove | EditorUtilities::ECopyOptions::FilterBlueprintReadOnly);
-	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(Flags)), 1);
+	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(Flags)), 2);
 	EXPECT_TRUE(EditorCamera->ActorHasTag(FName(TEXT("Moved"))));
-	EXPECT_EQ(EditorCamera->GetActorLocation(), FVector(10.0, 0.0, 0.0));
-
-	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(EditorUtilities::ECopyOptions::CallPostEditMove)), 1);
 	EXPECT_EQ(EditorCamera->GetActorLocation(), FVector(5.0, 6.0, 7.0));
+	EXPECT_EQ(Moved, TArray<AActor*>{EditorCamera});
+
+	// Without the flag the move is copied unannounced; a copy that moves nothing announces nothing.
+	PIECamera->SetActorLocation(FVector(1.0, 2.0, 3.0));
+	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(EditorUtilities::ECopyOptions::Default)), 1);
+	EXPECT_EQ(EditorCamera->GetActorLocation(), FVector(1.0, 2.0, 3.0));
+	PIECamera->Tags.Add(FName(TEXT("Again")));
+	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(Flags)), 1);
+	EXPECT_EQ(Moved.Num(), 1);
 	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(EditorUtilities::ECopyOptions::Default)), 0);
+	GEngine->OnActorMoving().Remove(MovingHandle);
 	StopPlay();
 }

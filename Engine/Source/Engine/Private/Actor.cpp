@@ -3,6 +3,7 @@
 #include "Components/ActorComponent.h"
 #include "Components/SceneComponent.h"
 #include "Engine/BlueprintGeneratedClass.h"
+#include "Engine/Engine.h"
 #include "Engine/Level.h"
 #include "Engine/World.h"
 #include "UObject/Package.h"
@@ -254,6 +255,11 @@ FString AActor::GetDefaultActorLabel() const
 
 void AActor::PostEditMove(bool bFinished)
 {
+	// Listeners (viewports, the level editor's details) hear of every move, finished or not.
+	if (GEngine)
+	{
+		GEngine->BroadcastOnActorMoving(this);
+	}
 	if (bFinished)
 	{
 		GetOutermost()->MarkPackageDirty();

@@ -83,6 +83,12 @@ namespace EditorUtilities
 		return FindActorByName(GEditor->GetEditorWorldContext().World(), Actor->GetFName());
 	}
 
+	/** A scene component's placement relative to its parent. */
+	static bool IsTransformProperty(const FProperty* Property, const UObject& Object)
+	{
+		return Object.IsA(USceneComponent::StaticClass()) && (Property->GetFName() == FName(TEXT("RelativeLocation")) || Property->GetFName() == FName(TEXT("RelativeRotation")));
+	}
+
 	/** Whether a property of an object may be copied between worlds under Options. */
 	static bool ShouldCopyProperty(FProperty* Property, UObject& Target, const FCopyOptions& Options)
 	{
@@ -94,7 +100,9 @@ namespace EditorUtilities
 		{
 			return false;
 		}
-		if ((Options.Flags & ECopyOptions::FilterBlueprintReadOnly) && Property->HasAnyPropertyFlags(CPF_BlueprintReadOnly))
+		// A moved component keeps its place even though Blueprints may only read it: keeping simulation changes is
+		// mostly about where things ended up.
+		if ((Options.Flags & ECopyOptions::FilterBlueprintReadOnly) && Property->HasAnyPropertyFlags(CPF_BlueprintReadOnly) && !IsTransformProperty(Property, Target))
 		{
 			return false;
 		}
@@ -127,7 +135,7 @@ namespace EditorUtilities
 				continue;
 			}
 			Property->CopyCompleteValue_InContainer(&Target, &Source);
-			if (Target.IsA(USceneComponent::StaticClass()) && (Property->GetFName() == FName(TEXT("RelativeLocation")) || Property->GetFName() == FName(TEXT("RelativeRotation"))))
+			if (IsTransformProperty(Property, Target))
 			{
 				bOutTransformChanged = true;
 			}

@@ -1,5 +1,5 @@
-// The platform window behind an SWindow. The stand-in has no display, so its windows are
-// generic ones with no native handle, as the engine's null platform gives.
+// The platform window behind an SWindow. A generic window has no native handle, as in the engine;
+// the Slate application gives the windows it adds one (see FSlateApplication::AddWindow).
 
 #pragma once
 

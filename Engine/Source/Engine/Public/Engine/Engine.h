@@ -110,6 +110,7 @@ public:
 
 	DECLARE_EVENT_OneParam(UEngine, FLevelActorAddedEvent, AActor*);
 	DECLARE_EVENT_OneParam(UEngine, FLevelActorDeletedEvent, AActor*);
+	DECLARE_EVENT_OneParam(UEngine, FOnActorMovingEvent, AActor*);
 
 	/** Fires when an actor is added to a level while the editor runs. */
 	FLevelActorAddedEvent& OnLevelActorAdded()
@@ -131,6 +132,17 @@ public:
 	void BroadcastLevelActorDeleted(AActor* InActor)
 	{
 		LevelActorDeletedEvent.Broadcast(InActor);
+	}
+
+	/** Editor-only event triggered when an actor is being moved, rotated or scaled (AActor::PostEditMove). */
+	FOnActorMovingEvent& OnActorMoving()
+	{
+		return ActorMovingEvent;
+	}
+
+	void BroadcastOnActorMoving(AActor* Actor)
+	{
+		ActorMovingEvent.Broadcast(Actor);
 	}
 
 	/** The engine subsystem of this class, or null. */
@@ -155,6 +167,7 @@ protected:
 private:
 	FLevelActorAddedEvent LevelActorAddedEvent;
 	FLevelActorDeletedEvent LevelActorDeletedEvent;
+	FOnActorMovingEvent ActorMovingEvent;
 	FSubsystemCollection<UEngineSubsystem> EngineSubsystemCollection;
 };
 

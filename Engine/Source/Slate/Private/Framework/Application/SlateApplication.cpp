@@ -8,6 +8,19 @@
 
 namespace
 {
+	/**
+	 * The platform window behind an added SWindow. Nothing is shown, but it has a handle of its own, as a desktop
+	 * window does, so a dialogue can be checked for the window it was parented to.
+	 */
+	class FHostPlatformWindow : public FGenericWindow
+	{
+	public:
+		virtual void* GetOSWindowHandle() const override
+		{
+			return const_cast<FHostPlatformWindow*>(this);
+		}
+	};
+
 	TSharedPtr<FSlateApplication>& GetCurrentApplication()
 	{
 		static TSharedPtr<FSlateApplication> CurrentApplication;
@@ -73,7 +86,7 @@ TSharedRef<SWindow> FSlateApplication::AddWindow(TSharedRef<SWindow> InSlateWind
 {
 	if (!InSlateWindow->GetNativeWindow().IsValid())
 	{
-		InSlateWindow->SetNativeWindow(MakeShared<FGenericWindow>());
+		InSlateWindow->SetNativeWindow(MakeShared<FHostPlatformWindow>());
 	}
 	if (bShowImmediately)
 	{
