@@ -581,7 +581,7 @@ TEST_F(HeadlessConsoleTest, CultureSwitchesToKnownCulturesOnly)
 	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Culture = de")});
 
 	EXPECT_FALSE(Run(TEXT("culture xx-Nowhere")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Unknown culture: xx-Nowhere")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ERROR Unknown culture: xx-Nowhere")});
 	EXPECT_FALSE(Run(TEXT("culture de fr")));
 	EXPECT_TRUE(Output.Has(TEXT("Usage: culture")));
 	EXPECT_EQ(FInternationalization::Get().GetCurrentCulture()->GetName(), TEXT("de"));
@@ -602,7 +602,7 @@ TEST_F(HeadlessConsoleTest, FilesLogAndModulesReportAndRefuseBadInput)
 	EXPECT_FALSE(Run(TEXT("files")));
 
 	EXPECT_FALSE(Run(TEXT("log NoSuchCategory Verbose")));
-	EXPECT_EQ(Output.Lines.Last(), TEXT("Unknown log category: NoSuchCategory"));
+	EXPECT_EQ(Output.Lines.Last(), TEXT("ERROR Unknown log category: NoSuchCategory"));
 	EXPECT_FALSE(Run(TEXT("log LogInit")));
 	EXPECT_FALSE(Run(TEXT("log LogInit Chatty")));
 	EXPECT_TRUE(Output.Has(TEXT("Unknown verbosity: Chatty")));

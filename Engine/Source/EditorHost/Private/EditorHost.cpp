@@ -178,6 +178,20 @@ namespace
 		FCoreDelegates::OnEndFrame.Broadcast();
 	}
 
+	/** Why a console line cannot be run because of a control character in it (tabs are white space); empty when it can. */
+	FString FindControlCharacter(const FString& Line)
+	{
+		for (int32 Index = 0; Index < Line.Len(); ++Index)
+		{
+			const TCHAR Char = Line[Index];
+			if ((Char < TEXT(' ') && Char != TEXT('\t')) || Char == TCHAR(0x7F))
+			{
+				return FString::Printf(TEXT("The line holds the control character U+%04X at character %d; nothing was run"), uint32(Char), Index + 1);
+			}
+		}
+		return FString();
+	}
+
 	/** Passes lines through and remembers whether any was an error, for commands that report failure only by logging. */
 	class FErrorWatchingOutputDevice : public FOutputDevice
 	{
@@ -357,6 +371,15 @@ bool FEditorHost::Exec(const FString& Line, FOutputDevice& Ar)
 	if (Trimmed.IsEmpty())
 	{
 		return true;
+	}
+	// Terminal escapes and other control characters are never part of a command; a name holding one would
+	// print as something else than it is.
+	const FString ControlCharacter = FindControlCharacter(Trimmed);
+	if (!ControlCharacter.IsEmpty())
+	{
+		Ar.Log(ELogVerbosity::Error, ControlCharacter);
+		GCommandFailed = true;
+		return false;
 	}
 	bool bFound = false;
 	bool bSucceeded = FHostConsoleCommands::Execute(Trimmed, Ar, bFound);

@@ -117,6 +117,30 @@ bool FHostConsoleCommands::Tokenize(const FString& Args, TArray<FString>& OutWor
 	{
 		OutWords.Add(MoveTemp(Current));
 	}
+	for (const FString& Word : OutWords)
+	{
+		if (Word.Len() >= NAME_SIZE)
+		{
+			OutError = FString::Printf(TEXT("a word is %d characters long; the console takes words of up to %d (the engine's longest name)"), Word.Len(), NAME_SIZE - 1);
+			OutWords.Reset();
+			return false;
+		}
+	}
+	return true;
+}
+
+bool FHostConsoleCommands::NoArguments(const FString& Args, FString& OutError)
+{
+	TArray<FString> Words;
+	if (!Tokenize(Args, Words, OutError))
+	{
+		return false;
+	}
+	if (!Words.IsEmpty())
+	{
+		OutError = FString::Printf(TEXT("it takes no arguments (got %d)"), Words.Num());
+		return false;
+	}
 	return true;
 }
 

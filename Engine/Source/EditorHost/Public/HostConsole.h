@@ -32,9 +32,13 @@ struct EDITORHOST_API FHostConsoleCommands
 	/**
 	 * Splits a command's arguments the one way every host command does: white space separates words,
 	 * double quotes group words (the quotes are dropped; "" is an empty word) and a backslash takes the
-	 * next character as it is. False, with the reason in OutError, on an open quote or a trailing backslash.
+	 * next character as it is. False, with the reason in OutError, on an open quote, a trailing backslash
+	 * or a word of NAME_SIZE characters or more (words become names, and the engine takes no longer name).
 	 */
 	static bool Tokenize(const FString& Args, TArray<FString>& OutWords, FString& OutError);
+
+	/** For a command that takes no arguments: false with the reason when Args holds any (or does not tokenize). */
+	static bool NoArguments(const FString& Args, FString& OutError);
 
 	/** The one word a command takes, split as Tokenize does (quote a name with spaces); false with the reason otherwise. */
 	static bool SingleArgument(const FString& Args, FString& OutWord, FString& OutError);

@@ -135,7 +135,7 @@ void FName::Init(const TCHAR* Name, int32 Len, EFindName FindType, bool bSplitNu
 	{
 		return;
 	}
-	checkf(Len < 1024, TEXT("FName is too long (%d characters)"), Len);
+	checkf(Len < NAME_SIZE, TEXT("FName is too long (%d characters)"), Len);
 
 	int32 PlainLen = Len;
 	int32 InternalNumber = InNumber;

@@ -14,6 +14,9 @@ enum EFindName
 	FNAME_Add,
 };
 
+/** Maximum size of a name, including the null terminator; a longer name fails a check when it is made. */
+#define NAME_SIZE 1024
+
 // Internal numbers are the displayed number plus one; zero means "no number".
 #define NAME_NO_NUMBER_INTERNAL 0
 #define NAME_EXTERNAL_TO_INTERNAL(x) ((x) + 1)

@@ -77,16 +77,23 @@ namespace
 
 	bool RunBindingsCommand(const FString& Args, FOutputDevice& Ar)
 	{
-		if (Args.IsEmpty())
+		TArray<FString> Words;
+		FString Error;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, Error))
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("bindings: %s"), *Error));
+			return false;
+		}
+		if (Words.IsEmpty())
 		{
 			return ListContexts(Ar);
 		}
-		if (Args.Contains(TEXT(" ")))
+		if (Words.Num() > 1)
 		{
 			Ar.Log(ELogVerbosity::Error, TEXT("bindings: expected at most one context name: bindings [Context]"));
 			return false;
 		}
-		return ListCommands(Args, Ar);
+		return ListCommands(Words[0], Ar);
 	}
 
 	FHostConsoleCommandRegistrant BindingsCommand(

@@ -212,6 +212,12 @@ namespace
 
 	bool ImportArgument(FProperty* Parameter, const FString& Text, uint8* Parms, FString& OutError)
 	{
+		// Text of any other type may name things, and the engine takes no name that long.
+		if (Text.Len() >= NAME_SIZE && !CastField<FStrProperty>(Parameter) && !CastField<FTextProperty>(Parameter))
+		{
+			OutError = FString::Printf(TEXT("Malformed value for %s: it is %d characters long; only string parameters take values of %d characters or more"), *Parameter->GetName(), Text.Len(), NAME_SIZE);
+			return false;
+		}
 		FImportErrors Errors;
 		const TCHAR* After = Parameter->ImportText_InContainer(*Text, Parms, nullptr, PPF_None, &Errors);
 		if (!After)
@@ -238,6 +244,11 @@ namespace
 		if (!SplitArguments(Args, Words, Error) || Words.Num() == 0)
 		{
 			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Usage: call <Target>.<Function> [Param=Value ...]%s%s"), Error.IsEmpty() ? TEXT("") : TEXT(" - "), *Error));
+			return false;
+		}
+		if (Words[0].Len() >= NAME_SIZE)
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Expected <Target>.<Function>, got %d characters; object paths and names take up to %d"), Words[0].Len(), NAME_SIZE - 1));
 			return false;
 		}
 		int32 Dot = INDEX_NONE;

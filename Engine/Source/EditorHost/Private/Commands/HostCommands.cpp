@@ -19,8 +19,24 @@ namespace UE::EditorHost::Private
 
 namespace
 {
+	/** For the commands that take nothing: false, with the reason, when something was given. */
+	bool ExpectNoArguments(const TCHAR* Command, const FString& Args, FOutputDevice& Ar)
+	{
+		FString Error;
+		if (!FHostConsoleCommands::NoArguments(Args, Error))
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("%s: %s"), Command, *Error));
+			return false;
+		}
+		return true;
+	}
+
 	bool RunHelp(const FString& Args, FOutputDevice& Ar)
 	{
+		if (!ExpectNoArguments(TEXT("help"), Args, Ar))
+		{
+			return false;
+		}
 		Ar.Log(TEXT("Commands:"));
 		for (const FHostConsoleCommandInfo& Command : FHostConsoleCommands::GetCommands())
 		{
@@ -54,6 +70,10 @@ namespace
 
 	bool RunModules(const FString& Args, FOutputDevice& Ar)
 	{
+		if (!ExpectNoArguments(TEXT("modules"), Args, Ar))
+		{
+			return false;
+		}
 		TArray<FModuleStatus> Modules;
 		FModuleManager::Get().QueryModules(Modules);
 		Ar.Log(FString::Printf(TEXT("%d loaded modules, in load order:"), Modules.Num()));
@@ -80,7 +100,7 @@ namespace
 		FString TokenError;
 		if (!FHostConsoleCommands::Tokenize(Args, Words, TokenError))
 		{
-			Ar.Log(FString::Printf(TEXT("log: %s"), *TokenError));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("log: %s"), *TokenError));
 			return false;
 		}
 		if (Words.Num() == 1 && (Words[0].Equals(TEXT("list"), ESearchCase::IgnoreCase) || Words[0].Equals(TEXT("reset"), ESearchCase::IgnoreCase)))
@@ -89,17 +109,17 @@ namespace
 		}
 		if (Words.Num() != 2)
 		{
-			Ar.Log(TEXT("Usage: log <Category> <Verbosity> (Fatal, Error, Warning, Display, Log, Verbose, VeryVerbose, off, default), log list, log reset"));
+			Ar.Log(ELogVerbosity::Error, TEXT("Usage: log <Category> <Verbosity> (Fatal, Error, Warning, Display, Log, Verbose, VeryVerbose, off, default), log list, log reset"));
 			return false;
 		}
 		if (!FLogSuppressionInterface::Get().FindCategory(FName(*Words[0])))
 		{
-			Ar.Log(FString::Printf(TEXT("Unknown log category: %s"), *Words[0]));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Unknown log category: %s"), *Words[0]));
 			return false;
 		}
 		if (!FLogSuppressionInterface::Get().ProcessLogCommand(*FString::Join(Words, TEXT(" ")), Ar))
 		{
-			Ar.Log(FString::Printf(TEXT("Unknown verbosity: %s"), *Words[1]));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Unknown verbosity: %s"), *Words[1]));
 			return false;
 		}
 		return true;
@@ -127,15 +147,27 @@ namespace
 
 	bool RunTimecode(const FString& Args, FOutputDevice& Ar)
 	{
-		if (!Args.IsEmpty())
+		TArray<FString> Words;
+		FString TokenError;
+		if (!FHostConsoleCommands::Tokenize(Args, Words, TokenError))
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("timecode: %s. Usage: timecode <Numerator>/<Denominator>, e.g. timecode 30000/1001"), *TokenError));
+			return false;
+		}
+		if (Words.Num() > 1)
+		{
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Malformed frame rate '%s': one frame rate expected. Usage: timecode <Numerator>/<Denominator>, e.g. timecode 30000/1001"), *Args));
+			return false;
+		}
+		if (Words.Num() == 1)
 		{
 			FString NumeratorText;
 			FString DenominatorText;
 			int32 Numerator = 0;
 			int32 Denominator = 0;
-			if (!Args.Split(TEXT("/"), &NumeratorText, &DenominatorText) || !ParseInteger(NumeratorText, Numerator) || !ParseInteger(DenominatorText, Denominator))
+			if (!Words[0].Split(TEXT("/"), &NumeratorText, &DenominatorText) || !ParseInteger(NumeratorText, Numerator) || !ParseInteger(DenominatorText, Denominator))
 			{
-				Ar.Log(FString::Printf(TEXT("Malformed frame rate '%s'. Usage: timecode <Numerator>/<Denominator>, e.g. timecode 30000/1001"), *Args));
+				Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Malformed frame rate '%s'. Usage: timecode <Numerator>/<Denominator>, e.g. timecode 30000/1001"), *Words[0]));
 				return false;
 			}
 			// Invalid rates are accepted on purpose: the engine's setter takes them too, and consumers must cope.
@@ -157,12 +189,12 @@ namespace
 			FString TokenError;
 			if (!FHostConsoleCommands::Tokenize(Args, Words, TokenError) || Words.Num() != 1)
 			{
-				Ar.Log(TEXT("Usage: culture [<Name>], e.g. culture de"));
+				Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("culture: %s. Usage: culture [<Name>], e.g. culture de"), TokenError.IsEmpty() ? TEXT("one culture name expected") : *TokenError));
 				return false;
 			}
 			if (!FEditorHost::SetCulture(Words[0]))
 			{
-				Ar.Log(FString::Printf(TEXT("Unknown culture: %s"), *Words[0]));
+				Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Unknown culture: %s"), *Words[0]));
 				return false;
 			}
 		}
@@ -200,15 +232,17 @@ namespace
 
 	bool RunFiles(const FString& Args, FOutputDevice& Ar)
 	{
-		if (Args.IsEmpty())
+		FString Name;
+		FString Error;
+		if (!FHostConsoleCommands::SingleArgument(Args, Name, Error))
 		{
-			Ar.Log(TEXT("Usage: files <Folder> (a path, or EngineUserLayoutDir, ProjectConfigDir, ProjectSavedDir, EngineUserDir, ProjectDir ...)"));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("files: %s. Usage: files <Folder> (a path, or EngineUserLayoutDir, ProjectConfigDir, ProjectSavedDir, EngineUserDir, ProjectDir ...)"), *Error));
 			return false;
 		}
-		const FString Folder = ResolveFolder(Args);
+		const FString Folder = ResolveFolder(Name);
 		if (!FPaths::DirectoryExists(Folder))
 		{
-			Ar.Log(FString::Printf(TEXT("No such folder: %s"), *Folder));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("No such folder: %s"), *Folder));
 			return false;
 		}
 		TArray<FString> Files;
@@ -242,8 +276,13 @@ namespace
 		return true;
 	}
 
-	bool RunQuit(const FString& Args, FOutputDevice& Ar)
+	bool RunQuit(const TCHAR* Command, const FString& Args, FOutputDevice& Ar)
 	{
+		// A stray word may be a mistyped command: the editor keeps running rather than quit on it.
+		if (!ExpectNoArguments(Command, Args, Ar))
+		{
+			return false;
+		}
 		UE::EditorHost::Private::RequestQuit();
 		return true;
 	}
@@ -255,6 +294,6 @@ namespace
 	FHostConsoleCommandRegistrant CultureCommand(TEXT("culture"), TEXT("culture [<Name>]: shows or switches the current culture"), &RunCulture);
 	FHostConsoleCommandRegistrant FilesCommand(TEXT("files"), TEXT("files <Folder>: lists the files under a folder (path or a name such as EngineUserLayoutDir)"), &RunFiles);
 	FHostConsoleCommandRegistrant TickCommand(TEXT("tick"), TEXT("tick [Frames]: advances the editor by that many frames (default 1)"), &RunTick);
-	FHostConsoleCommandRegistrant QuitCommand(TEXT("quit"), TEXT("shuts the editor down"), &RunQuit);
-	FHostConsoleCommandRegistrant ExitCommand(TEXT("exit"), TEXT("shuts the editor down (same as quit)"), &RunQuit);
+	FHostConsoleCommandRegistrant QuitCommand(TEXT("quit"), TEXT("shuts the editor down"), [](const FString& Args, FOutputDevice& Ar) { return RunQuit(TEXT("quit"), Args, Ar); });
+	FHostConsoleCommandRegistrant ExitCommand(TEXT("exit"), TEXT("shuts the editor down (same as quit)"), [](const FString& Args, FOutputDevice& Ar) { return RunQuit(TEXT("exit"), Args, Ar); });
 }

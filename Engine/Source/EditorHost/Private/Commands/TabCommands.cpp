@@ -42,9 +42,10 @@ namespace
 
 	bool ListTabs(const FString& Args, FOutputDevice& Ar)
 	{
-		if (!Args.IsEmpty())
+		FString Error;
+		if (!FHostConsoleCommands::NoArguments(Args, Error))
 		{
-			Ar.Log(ELogVerbosity::Error, TEXT("tabs takes no arguments"));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("tabs: %s"), *Error));
 			return false;
 		}
 		const TSharedPtr<FTabManager> Tabs = FindLevelEditorTabs(Ar);

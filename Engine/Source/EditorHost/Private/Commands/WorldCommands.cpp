@@ -61,9 +61,10 @@ namespace
 
 	bool RunActors(const FString& Args, FOutputDevice& Ar)
 	{
-		if (!Args.IsEmpty())
+		FString Error;
+		if (!FHostConsoleCommands::NoArguments(Args, Error))
 		{
-			Ar.Log(TEXT("Usage: actors"));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("actors: %s. Usage: actors"), *Error));
 			return false;
 		}
 		UWorld* World = GetCurrentWorld();
@@ -211,14 +212,14 @@ namespace
 		FString Error;
 		if (!FHostConsoleCommands::SingleArgument(Args, Name, Error))
 		{
-			Ar.Log(FString::Printf(TEXT("Usage: delete <Label or Name> (%s)"), *Error));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Usage: delete <Label or Name> (%s)"), *Error));
 			return false;
 		}
 		UWorld* World = GetCurrentWorld();
 		AActor* Actor = World ? FindActor(World, Name) : nullptr;
 		if (Actor == nullptr)
 		{
-			Ar.Log(FString::Printf(TEXT("No actor %s in the current world."), *Name));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("No actor %s in the current world."), *Name));
 			return false;
 		}
 		const FString Label = Actor->GetActorLabel();
@@ -233,17 +234,17 @@ namespace
 		FString Error;
 		if (!FHostConsoleCommands::SingleArgument(Args, Map, Error))
 		{
-			Ar.Log(FString::Printf(TEXT("Usage: map <MapPackage> (%s)"), *Error));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Usage: map <MapPackage> (%s)"), *Error));
 			return false;
 		}
 		if (GEditor == nullptr)
 		{
-			Ar.Log(TEXT("Maps are opened in the editor only."));
+			Ar.Log(ELogVerbosity::Error, TEXT("Maps are opened in the editor only."));
 			return false;
 		}
 		if (!FEditorFileUtils::LoadMap(Map))
 		{
-			Ar.Log(FString::Printf(TEXT("Could not open map %s"), *Map));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Could not open map %s"), *Map));
 			return false;
 		}
 		Ar.Log(FString::Printf(TEXT("Opened map %s"), *Map));
@@ -252,16 +253,19 @@ namespace
 
 	bool RunPie(const FString& Args, FOutputDevice& Ar)
 	{
-		const bool bStart = Args.Equals(TEXT("start"), ESearchCase::IgnoreCase);
-		const bool bStop = Args.Equals(TEXT("stop"), ESearchCase::IgnoreCase);
+		FString Verb;
+		FString Error;
+		const bool bOneWord = FHostConsoleCommands::SingleArgument(Args, Verb, Error);
+		const bool bStart = bOneWord && Verb.Equals(TEXT("start"), ESearchCase::IgnoreCase);
+		const bool bStop = bOneWord && Verb.Equals(TEXT("stop"), ESearchCase::IgnoreCase);
 		if (!bStart && !bStop)
 		{
-			Ar.Log(TEXT("Usage: pie start | pie stop"));
+			Ar.Log(ELogVerbosity::Error, FString::Printf(TEXT("Usage: pie start | pie stop (%s)"), bOneWord ? *FString::Printf(TEXT("not '%s'"), *Verb) : *Error));
 			return false;
 		}
 		if (GEditor == nullptr)
 		{
-			Ar.Log(TEXT("Play in editor needs the editor."));
+			Ar.Log(ELogVerbosity::Error, TEXT("Play in editor needs the editor."));
 			return false;
 		}
 		// As the toolbar's buttons: the request is served on the next engine frame, which the console runs now.

@@ -12,9 +12,11 @@
 #include "Misc/Paths.h"
 
 #include <cstdio>
+#include <iconv.h>
 #include <iostream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -30,6 +32,34 @@ namespace
 			std::fflush(stdout);
 		}
 	};
+
+	/**
+	 * Why bytes from outside (an argument, an input line) cannot be taken as console text: not UTF-8, or a NUL
+	 * byte that would cut the text short. Empty when they can.
+	 */
+	FString FindUnreadableBytes(const std::string& Bytes)
+	{
+		const size_t Nul = Bytes.find('\0');
+		if (Nul != std::string::npos)
+		{
+			return FString::Printf(TEXT("holds a NUL byte at byte %d"), int32(Nul + 1));
+		}
+		iconv_t Decoder = iconv_open("UTF-16LE", "UTF-8");
+		checkf(Decoder != (iconv_t)-1, TEXT("iconv cannot decode UTF-8 on this system"));
+		char* In = const_cast<char*>(Bytes.data());
+		size_t InLeft = Bytes.size();
+		std::vector<char> Decoded(Bytes.size() * 4 + 4);
+		char* Out = Decoded.data();
+		size_t OutLeft = Decoded.size();
+		const bool bDecoded = iconv(Decoder, &In, &InLeft, &Out, &OutLeft) != size_t(-1);
+		iconv_close(Decoder);
+		if (bDecoded)
+		{
+			return FString();
+		}
+		const size_t Offset = size_t(In - Bytes.data());
+		return FString::Printf(TEXT("is not UTF-8 text (byte 0x%02X at byte %d)"), uint32(uint8(Bytes[Offset])), int32(Offset + 1));
+	}
 
 	struct FArguments
 	{
@@ -65,6 +95,13 @@ namespace
 		FString CommandLine;
 		for (int Index = 1; Index < Argc; ++Index)
 		{
+			const FString Unreadable = FindUnreadableBytes(Argv[Index]);
+			if (!Unreadable.IsEmpty())
+			{
+				Out.Log(ELogVerbosity::Error, FString::Printf(TEXT("Argument %d %s"), Index, *Unreadable));
+				Result.bValid = false;
+				continue;
+			}
 			const FString Arg(UTF8_TO_TCHAR(Argv[Index]));
 			CommandLine += (CommandLine.IsEmpty() ? TEXT("") : TEXT(" ")) + (Arg.Contains(TEXT(" ")) ? TEXT("\"") + Arg + TEXT("\"") : Arg);
 			FString Value;
@@ -92,7 +129,7 @@ namespace
 			{
 				if (!Result.Options.ProjectFile.IsEmpty())
 				{
-					Out.Log(FString::Printf(TEXT("Only one project can be opened; '%s' is extra"), *Arg));
+					Out.Log(ELogVerbosity::Error, FString::Printf(TEXT("Only one project can be opened; '%s' is extra"), *Arg));
 					Result.bValid = false;
 				}
 				Result.Options.ProjectFile = Arg;
@@ -107,20 +144,35 @@ namespace
 		return Result;
 	}
 
-	/** One line of standard input; false at its end. */
-	bool ReadLine(FString& OutLine)
+	enum class EReadLine
 	{
+		Line,
+		Refused,
+		End,
+	};
+
+	/** One line of standard input. A line that is not UTF-8 text is refused with the reason, as a whole: a part of it could run as something else. */
+	EReadLine ReadLine(FString& OutLine, FString& OutProblem)
+	{
+		static int32 LineNumber = 0;
 		std::string Line;
 		if (!std::getline(std::cin, Line))
 		{
-			return false;
+			return EReadLine::End;
 		}
+		++LineNumber;
 		if (!Line.empty() && Line.back() == '\r')
 		{
 			Line.pop_back();
 		}
+		const FString Unreadable = FindUnreadableBytes(Line);
+		if (!Unreadable.IsEmpty())
+		{
+			OutProblem = FString::Printf(TEXT("Input line %d %s; it was not run"), LineNumber, *Unreadable);
+			return EReadLine::Refused;
+		}
 		OutLine = FString(UTF8_TO_TCHAR(Line.c_str()));
-		return true;
+		return EReadLine::Line;
 	}
 }
 
@@ -138,7 +190,8 @@ int main(int Argc, char** Argv)
 	}
 
 	// File and folder dialogues ask on the console: the next input line is the answer.
-	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request)
+	bool bInputRefused = false;
+	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, &bInputRefused, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request)
 	{
 		StdOut.Log(FString::Printf(TEXT("Dialog: %s (answer with a path; empty cancels)"), *Request.Describe()));
 		if (bInteractive)
@@ -147,7 +200,15 @@ int main(int Argc, char** Argv)
 			std::fflush(stdout);
 		}
 		FString Answer;
-		return ReadLine(Answer) ? Answer.TrimStartAndEnd() : FString();
+		FString Problem;
+		const EReadLine Read = ReadLine(Answer, Problem);
+		if (Read == EReadLine::Refused)
+		{
+			// An unreadable answer cancels rather than picking a path that was not typed.
+			StdOut.Log(ELogVerbosity::Error, Problem + TEXT(" (the dialogue was cancelled)"));
+			bInputRefused = true;
+		}
+		return Read == EReadLine::Line ? Answer.TrimStartAndEnd() : FString();
 	});
 
 	if (!FEditorHost::Boot(Arguments.Options))
@@ -187,14 +248,22 @@ int main(int Argc, char** Argv)
 			std::fflush(stdout);
 		}
 		FString Line;
-		if (!ReadLine(Line))
+		FString Problem;
+		const EReadLine Read = ReadLine(Line, Problem);
+		if (Read == EReadLine::End)
 		{
 			break;
+		}
+		if (Read == EReadLine::Refused)
+		{
+			StdOut.Log(ELogVerbosity::Error, Problem);
+			bInputRefused = true;
+			continue;
 		}
 		FEditorHost::Exec(Line, StdOut);
 	}
 
-	const bool bFailed = FEditorHost::HasCommandFailed();
+	const bool bFailed = FEditorHost::HasCommandFailed() || bInputRefused;
 	FEditorHost::Shutdown();
 	UE::DesktopPlatformHost::Reset();
 	GLog->RemoveOutputDevice(&StdOut);

@@ -29,6 +29,15 @@ namespace QuovexEditorConsole
 			Ar.Logf(ELogVerbosity::Error, TEXT("Usage: %s"), Usage);
 			return false;
 		}
+		// Every argument here becomes a name or an object path, and the engine fails a check on a longer name.
+		for (const FString& Arg : Args)
+		{
+			if (Arg.Len() >= NAME_SIZE)
+			{
+				Ar.Logf(ELogVerbosity::Error, TEXT("An argument is %d characters long; names and paths take up to %d. Usage: %s"), Arg.Len(), NAME_SIZE - 1, Usage);
+				return false;
+			}
+		}
 		return true;
 	}
 

@@ -191,6 +191,12 @@ namespace QuovexVPEditorConsole
 		{
 			const bool bRegister = Args[0].Equals(TEXT("register"), ESearchCase::IgnoreCase);
 			const bool bUnregister = Args[0].Equals(TEXT("unregister"), ESearchCase::IgnoreCase);
+			// The engine fails a check on a name this long rather than refuse it.
+			if (Args[1].Len() >= NAME_SIZE)
+			{
+				Ar.Logf(ELogVerbosity::Error, TEXT("An action name takes up to %d characters, not %d. %s"), NAME_SIZE - 1, Args[1].Len(), Usage);
+				return;
+			}
 			const FName ActionName(*Args[1]);
 			if ((!bRegister && !bUnregister) || ActionName.IsNone())
 			{
