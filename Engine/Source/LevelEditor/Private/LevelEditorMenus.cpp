@@ -24,7 +24,12 @@ namespace
 			{
 				continue;
 			}
-			const int32 Close = Trimmed.Find(TEXT("\""), ESearchCase::CaseSensitive, ESearchDir::FromEnd);
+			// A text cut short (no closing quote and parenthesis) names nothing, rather than whatever lies between two quotes.
+			if (!Trimmed.EndsWith(TEXT("\")")))
+			{
+				return FText::GetEmpty();
+			}
+			const int32 Close = Trimmed.Len() - 2;
 			const int32 Open = Close > 0 ? Trimmed.Find(TEXT("\""), ESearchCase::CaseSensitive, ESearchDir::FromEnd, Close - 1) : INDEX_NONE;
 			if (Open != INDEX_NONE)
 			{

@@ -172,13 +172,31 @@ namespace UE::Projects::Private
 
 	bool ParseDescriptor(const FString& Text, nlohmann::json& OutObject, FText& OutFailReason)
 	{
+		// A descriptor is a few levels deep. A document nested far deeper is refused while it is read, before
+		// anything walks it recursively (writing it out again would run out of stack).
+		constexpr int32 MaxDepth = 64;
+		struct FTooDeep
+		{
+		};
 		try
 		{
-			OutObject = nlohmann::json::parse(ToUtf8(Text));
+			OutObject = nlohmann::json::parse(ToUtf8(Text), [](int Depth, nlohmann::json::parse_event_t, nlohmann::json&)
+			{
+				if (Depth > MaxDepth)
+				{
+					throw FTooDeep();
+				}
+				return true;
+			});
 		}
 		catch (const nlohmann::json::parse_error& Error)
 		{
 			OutFailReason = FText::FromString(FString::Printf(TEXT("Not valid JSON: %s"), *FromUtf8(Error.what())));
+			return false;
+		}
+		catch (const FTooDeep&)
+		{
+			OutFailReason = FText::FromString(FString::Printf(TEXT("Not a descriptor: it nests values more than %d levels deep"), MaxDepth));
 			return false;
 		}
 		if (!OutObject.is_object())

@@ -241,13 +241,33 @@ namespace
 		}
 	}
 
+	/** Whether the file's bytes are text that reads back exactly: UTF-16 with its mark, or UTF-8 (with or without one). */
+	bool IsReadableText(const TArray<uint8>& Bytes)
+	{
+		if (Bytes.Num() >= 2 && ((Bytes[0] == 0xFF && Bytes[1] == 0xFE) || (Bytes[0] == 0xFE && Bytes[1] == 0xFF)))
+		{
+			return true;
+		}
+		const int32 Start = (Bytes.Num() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF) ? 3 : 0;
+		FString Text;
+		FFileHelper::BufferToString(Text, Bytes.GetData() + Start, Bytes.Num() - Start);
+		// Bytes that are not UTF-8 (or a NUL) read as something else, so the text does not give them back.
+		return ToUtf8(*Text) == std::string(reinterpret_cast<const char*>(Bytes.GetData()) + Start, size_t(Bytes.Num() - Start));
+	}
+
 	bool ReadIniFile(const FText16& Path, FIniFile& Into)
 	{
-		FString Text;
-		if (!FFileHelper::LoadFileToString(Text, Path.c_str()))
+		TArray<uint8> Bytes;
+		if (!FFileHelper::LoadFileToArray(Bytes, Path.c_str()))
 		{
 			return false;
 		}
+		if (!IsReadableText(Bytes))
+		{
+			UE_LOG(LogConfig, Warning, TEXT("%s is not UTF-8 text: what cannot be read is taken as U+FFFD, and the editor will not write this file"), Path.c_str());
+		}
+		FString Text;
+		FFileHelper::BufferToString(Text, Bytes.GetData(), Bytes.Num());
 		ApplyIniText(ToStd(Text), Path, Into);
 		return true;
 	}
@@ -268,8 +288,16 @@ namespace
 	 */
 	bool WriteIniFile(const FText16& Path, const FIniFile& File, const std::map<FText16, bool>& DirtySections)
 	{
+		TArray<uint8> Bytes;
+		const bool bExists = FFileHelper::LoadFileToArray(Bytes, Path.c_str());
+		// Writing the changed sections would also rewrite the bytes that could not be read: the file stays as it is,
+		// and the cached values keep what was set (reading it said so).
+		if (bExists && !IsReadableText(Bytes))
+		{
+			return false;
+		}
 		FString Existing;
-		FFileHelper::LoadFileToString(Existing, Path.c_str());
+		FFileHelper::BufferToString(Existing, Bytes.GetData(), Bytes.Num());
 		const FText16 Old = ToStd(Existing);
 
 		// Split into a preamble and blocks that each start with a header line.
