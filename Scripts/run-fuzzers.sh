@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Builds the fuzz preset (clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer) and runs each fuzzer
+# (Fuzz/<Subject>Fuzzer.cpp) in turn, then prints one line per fuzzer: executions, coverage (cov: edges, ft:
+# features), corpus size and the outcome. Exits non-zero when a fuzzer found something or could not run.
+#
+# Scripts/run-fuzzers.sh [SECONDS | -runs=N] [TARGET_REGEX]
+#   SECONDS: how long each fuzzer runs (default 60); -runs=N runs N inputs instead.
+#   TARGET_REGEX: only the fuzzers whose name matches (e.g. "Config").
+#
+# Each fuzzer starts from its seeds in Fuzz/Corpus/<Target>/ (found crash inputs stay there as regression seeds, so a
+# regression shows at start) and from what earlier runs kept in Build/fuzz/Corpus/<Target>/, where new inputs go.
+# A finding is written to Build/fuzz/Artifacts/<Target>/; replay it with Build/fuzz/Binaries/<Target> <file>.
+set -euo pipefail
+Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$Root"
+
+Budget="${1:-60}"
+Filter="${2:-.}"
+if [[ "$Budget" =~ ^-runs=[0-9]+$ ]]; then
+	Limit=("$Budget")
+elif [[ "$Budget" =~ ^[0-9]+$ ]]; then
+	Limit=("-max_total_time=$Budget")
+else
+	echo "Usage: $0 [SECONDS | -runs=N] [TARGET_REGEX]" >&2
+	exit 2
+fi
+
+"$Root/Scripts/ensure-deps.sh"
+# clang and its runtime libraries (libFuzzer, the sanitizers) for the fuzz preset.
+Missing=()
+for Package in clang libclang-rt-dev; do
+	if ! dpkg-query -W -f='${Status}' "$Package" 2>/dev/null | grep -q "install ok installed"; then
+		Missing+=("$Package")
+	fi
+done
+if [ ${#Missing[@]} -ne 0 ]; then
+	echo "Installing missing packages: ${Missing[*]}" >&2
+	Sudo=""
+	if [ "$(id -u)" -ne 0 ]; then
+		Sudo="sudo"
+	fi
+	export DEBIAN_FRONTEND=noninteractive
+	$Sudo apt-get update -q >&2 || true
+	$Sudo apt-get install -y -q "${Missing[@]}" >&2
+fi
+
+Targets=()
+for Source in "$Root"/Fuzz/*Fuzzer.cpp; do
+	Target="$(basename "$Source" .cpp)"
+	if [[ "$Target" =~ $Filter ]]; then
+		Targets+=("$Target")
+	fi
+done
+if [ ${#Targets[@]} -eq 0 ]; then
+	echo "No fuzzer matches '$Filter'" >&2
+	exit 1
+fi
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2 --target "${Targets[@]}" >&2
+
+Build="$Root/Build/fuzz"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_stack_use_after_return=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+Logs="$(mktemp -d)"
+trap 'rm -rf "$Logs"' EXIT
+
+Summary=()
+Failed=()
+for Target in "${Targets[@]}"; do
+	Work="$Build/Corpus/$Target"
+	Artifacts="$Build/Artifacts/$Target"
+	mkdir -p "$Work" "$Artifacts"
+	Options=("${Limit[@]}" -max_len=4096 -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 "-artifact_prefix=$Artifacts/")
+	if [ -f "$Root/Fuzz/$Target.dict" ]; then
+		Options+=("-dict=$Root/Fuzz/$Target.dict")
+	fi
+	echo "== $Target ${Options[*]}" >&2
+	Status=0
+	(cd "$Build/Binaries" && "./$Target" "${Options[@]}" "$Work" "$Root/Fuzz/Corpus/$Target") >"$Logs/$Target.log" 2>&1 || Status=$?
+	grep -E '^#[0-9]+' "$Logs/$Target.log" | tail -n 3 >&2 || true
+	Runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$Logs/$Target.log" | tail -n 1)"
+	Last="$(grep -E '^#[0-9]+.*cov: ' "$Logs/$Target.log" | tail -n 1 || true)"
+	Cov="$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$Last")"
+	Ft="$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$Last")"
+	Corpus="$(sed -n 's/.* corp: \([0-9]*\/[0-9A-Za-z]*\).*/\1/p' <<<"$Last")"
+	if [ "$Status" -eq 0 ]; then
+		Outcome="no finding"
+	else
+		Outcome="FINDING (exit $Status): $(grep -m1 -E 'Fuzz finding|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|Fatal error|Assertion failed' "$Logs/$Target.log" || echo 'see the log below')"
+		Failed+=("$Target")
+		echo "---- $Target log (tail)" >&2
+		tail -n 60 "$Logs/$Target.log" >&2
+		ls -1 "$Artifacts" >&2 || true
+	fi
+	Summary+=("$(printf '%-24s %12s %8s %8s %12s  %s' "$Target" "${Runs:--}" "${Cov:--}" "${Ft:--}" "${Corpus:--}" "$Outcome")")
+done
+
+printf '%-24s %12s %8s %8s %12s  %s\n' "Fuzzer" "Executions" "cov" "ft" "Corpus" "Outcome"
+printf '%s\n' "${Summary[@]}"
+if [ ${#Failed[@]} -ne 0 ]; then
+	echo "Findings: ${Failed[*]}" >&2
+	exit 1
+fi
