@@ -26,7 +26,7 @@ inline constexpr uint32 HashCombineFast(uint32 A, uint32 B)
 	return A ^ (B + 0x9e3779b9 + (A << 6) + (A >> 2));
 }
 
-inline constexpr uint32 PointerHash(const void* Key)
+inline uint32 PointerHash(const void* Key)
 {
 	const uint64 Value = (uint64)(UPTRINT)Key;
 	// Pointers are aligned; drop the low bits that are always zero.

@@ -476,9 +476,6 @@ public:
 	FString GetMetaData(const TCHAR* Key, int32 NameIndex = INDEX_NONE, bool bAllowRemap = true) const;
 	void SetMetaData(const TCHAR* Key, const TCHAR* InValue, int32 NameIndex = INDEX_NONE);
 	bool HasMetaData(const TCHAR* Key, int32 NameIndex = INDEX_NONE) const;
-	using UField::GetMetaData;
-	using UField::SetMetaData;
-	using UField::HasMetaData;
 #endif
 
 	FString CppType;
