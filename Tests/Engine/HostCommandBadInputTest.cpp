@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+DEFINE_LOG_CATEGORY_STATIC(LogHostCommandBadInputTest, Log, All);
+
 namespace
 {
 	/** What one command printed, with each line's verbosity. */
@@ -236,6 +238,24 @@ TEST_F(HostCommandBadInputTest, ControlCharactersRefuseTheWholeLineWhateverTheCo
 	EXPECT_EQ(Touched, 1);
 	IConsoleManager::Get().UnregisterConsoleObject(TEXT("Test.BadInput.Touch"));
 	IConsoleManager::Get().UnregisterConsoleObject(TEXT("Test.BadInput.Label"));
+}
+
+TEST_F(HostCommandBadInputTest, ACommandThatOnlyLogsItsErrorStillFails)
+{
+	// Engine commands often say what went wrong through the log, not through the output they were given.
+	IConsoleManager::Get().RegisterConsoleCommand(TEXT("Test.BadInput.LogsError"), TEXT("Logs an error"),
+		FConsoleCommandWithArgsAndOutputDeviceDelegate::CreateLambda([](const TArray<FString>&, FOutputDevice&) { UE_LOG(LogHostCommandBadInputTest, Error, TEXT("Could not save the take")); }));
+	IConsoleManager::Get().RegisterConsoleCommand(TEXT("Test.BadInput.LogsWarning"), TEXT("Logs a warning"),
+		FConsoleCommandWithArgsAndOutputDeviceDelegate::CreateLambda([](const TArray<FString>&, FOutputDevice&) { UE_LOG(LogHostCommandBadInputTest, Warning, TEXT("The take is short")); }));
+
+	EXPECT_TRUE(Run(TEXT("Test.BadInput.LogsWarning")));
+	EXPECT_FALSE(FEditorHost::HasCommandFailed());
+	EXPECT_FALSE(Run(TEXT("Test.BadInput.LogsError")));
+	EXPECT_TRUE(FEditorHost::HasCommandFailed());
+	// The next command is judged on its own.
+	EXPECT_TRUE(Run(TEXT("Test.BadInput.LogsWarning")));
+	IConsoleManager::Get().UnregisterConsoleObject(TEXT("Test.BadInput.LogsError"));
+	IConsoleManager::Get().UnregisterConsoleObject(TEXT("Test.BadInput.LogsWarning"));
 }
 
 TEST_F(HostCommandBadInputTest, NamesBeyondAsciiAreTakenAsTheyAreTypedAndPrintedBack)

@@ -64,3 +64,18 @@ TEST_F(HeadlessEditorBadInputTest, ArgumentsThatAreNotTextStopTheRunBeforeBoot)
 	EXPECT_EQ(Culture.ExitStatus, 2) << Culture.Joined();
 	EXPECT_TRUE(Culture.Has("Error: Argument 3 is not UTF-8 text (byte 0xE9 at byte 11)")) << Culture.Joined();
 }
+
+TEST_F(HeadlessEditorBadInputTest, ACommandThatFailsOnlyInTheLogFailsTheRun)
+{
+	// The plugin says it could not save (or close) through its log; the run must not end well all the same.
+	const FEditorRun Save = RunEditor({ "-ExecCmds=Quovex.SaveAsset /Game/Takes/NoSuchTake.NoSuchTake; timecode" });
+	EXPECT_EQ(Save.ExitStatus, 1) << Save.Joined();
+	EXPECT_TRUE(Save.Has("LogQuovexVirtualProductionEditor: Error: Could not save asset /Game/Takes/NoSuchTake.NoSuchTake"));
+	EXPECT_TRUE(Save.Has("Timecode rate = 25/1"));
+
+	const FEditorRun Close = RunEditor({}, "Quovex.CloseFocDistWiz\n");
+	EXPECT_EQ(Close.ExitStatus, 1) << Close.Joined();
+
+	const FEditorRun Clean = RunEditor({}, "Quovex.OpenFocDistWiz\nQuovex.CloseFocDistWiz\n");
+	EXPECT_EQ(Clean.ExitStatus, 0) << Clean.Joined();
+}

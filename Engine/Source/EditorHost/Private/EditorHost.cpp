@@ -17,6 +17,7 @@
 #include "Misc/CoreDelegates.h"
 #include "Misc/CoreHost.h"
 #include "Misc/OutputDevice.h"
+#include "Misc/OutputDeviceRedirector.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "ProjectsHost.h"
@@ -212,6 +213,28 @@ namespace
 	private:
 		FOutputDevice& Inner;
 	};
+
+	/** Watches the log while it lives, for commands that report a failure through UE_LOG rather than their output. */
+	class FLogErrorWatcher : public FOutputDevice
+	{
+	public:
+		FLogErrorWatcher()
+		{
+			GLog->AddOutputDevice(this);
+		}
+
+		virtual ~FLogErrorWatcher() override
+		{
+			GLog->RemoveOutputDevice(this);
+		}
+
+		void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName& Category) override
+		{
+			bSawError |= Verbosity <= ELogVerbosity::Error && Verbosity != ELogVerbosity::NoLogging;
+		}
+
+		bool bSawError = false;
+	};
 }
 
 bool FEditorHost::Boot(const FEditorHostOptions& Options)
@@ -381,6 +404,9 @@ bool FEditorHost::Exec(const FString& Line, FOutputDevice& Ar)
 		GCommandFailed = true;
 		return false;
 	}
+	// An error the command (or the frame it runs) writes to the log fails it, as one written to its output does:
+	// a scripted run must not end well after "Error: Could not save asset".
+	FLogErrorWatcher LogErrors;
 	bool bFound = false;
 	bool bSucceeded = FHostConsoleCommands::Execute(Trimmed, Ar, bFound);
 	if (!bFound)
@@ -401,6 +427,7 @@ bool FEditorHost::Exec(const FString& Line, FOutputDevice& Ar)
 	{
 		RunEngineFrame();
 	}
+	bSucceeded &= !LogErrors.bSawError;
 	GCommandFailed |= !bSucceeded;
 	return bSucceeded;
 }
