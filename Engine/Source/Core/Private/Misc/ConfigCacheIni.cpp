@@ -206,6 +206,12 @@ namespace
 				Report(TEXT("empty key"));
 				continue;
 			}
+			// Past its one operator, a key that starts like an operator, a comment or a section would be written back as one.
+			if (Key.find_first_of(u"+-.!;#[") == 0 || Key.compare(0, 2, u"//") == 0)
+			{
+				Report(TEXT("a key cannot start with + - . ! ; # [ or //"));
+				continue;
+			}
 			switch (Op)
 			{
 			case u'+':
