@@ -1397,6 +1397,11 @@ const TCHAR* FMulticastDelegateProperty::ImportText_Internal(const TCHAR* Buffer
 		{
 			++Cursor;
 		}
+		else if (*Cursor != TEXT(')'))
+		{
+			ReportImportError(ErrorText, FString::Printf(TEXT("%s: expected ',' or ')' in a delegate list"), *GetName()));
+			return nullptr;
+		}
 	}
 }
 
