@@ -2,6 +2,7 @@
 
 #include "AssetRegistryLog.h"
 #include "StringConversion.h"
+#include "Templates/Casts.h"
 #include "UObject/Class.h"
 #include "UObject/Object.h"
 #include "UObject/Package.h"
@@ -202,6 +203,8 @@ namespace
 
 		TArray<UObject*> Children;
 		GetObjectsWithOuter(Object, Children, false);
+		// By name, as the engine sorts a package's exports: the object table's order changes as objects come and go.
+		Children.Sort([](const UObject& A, const UObject& B) { return A.GetName() < B.GetName(); });
 		FJson Subobjects = FJson::array();
 		for (UObject* Child : Children)
 		{
@@ -273,12 +276,18 @@ UPackage* AssetFile::LoadPackage(const FString& LongPackageName, const FString& 
 		FString Name;
 	} LoadingScope(LongPackageName);
 
+	UPackage* const Existing = FindPackage(nullptr, *LongPackageName);
 	UPackage* Package = CreatePackage(*LongPackageName);
 	// Objects first, then every property, so that references between objects of the file resolve.
 	TArray<FPendingObject> Objects;
 	UObject* Asset = nullptr;
 	if (!CreateObjects(Json, Package, AssetName, RF_Public | RF_Standalone, Filename, Objects, Asset))
 	{
+		// A package that did not load leaves nothing behind: the next load reads its file afresh.
+		if (Existing == nullptr)
+		{
+			UE::ObjectHost::DestroyObjectNow(Package);
+		}
 		return nullptr;
 	}
 	for (const FPendingObject& Pending : Objects)
@@ -300,6 +309,12 @@ bool AssetFile::SavePackage(UPackage* Package, const FString& Filename)
 	for (UObject* Object : TopLevel)
 	{
 		if (Object == nullptr || Object->HasAnyFlags(RF_Transient))
+		{
+			continue;
+		}
+		// A Blueprint's generated class and its default object are built again from the Blueprint when it loads.
+		const UClass* AsClass = Cast<UClass>(Object);
+		if (Object->HasAnyFlags(RF_ClassDefaultObject) || (AsClass && AsClass->HasAnyClassFlags(CLASS_CompiledFromBlueprint)))
 		{
 			continue;
 		}

@@ -12,10 +12,11 @@ namespace
 		FString Content;
 	};
 
+	/** Never destroyed: the asset registry unmounts its roots while statics are destroyed at exit. */
 	std::vector<FMountPoint>& MountPoints()
 	{
-		static std::vector<FMountPoint> Points;
-		return Points;
+		static std::vector<FMountPoint>* Points = new std::vector<FMountPoint>();
+		return *Points;
 	}
 
 	FString WithTrailingSlash(const FString& In)
