@@ -117,7 +117,10 @@ namespace
 				break;
 			}
 			const FString Name = Pattern.Mid(Index + 1, Close - Index - 1);
-			checkf(!Name.Contains(TEXT("|")), TEXT("FText::Format argument modifiers ({Arg}|plural/gender/hpp) are not implemented in the stand-in"));
+			// A modifier follows the argument's closing brace: {Arg}|plural(one=...,other=...); a '|' inside the braces is part of the name.
+			const FString Modifier = Pattern.Mid(Close + 1, 8);
+			checkf(!Modifier.StartsWith(TEXT("|plural("), ESearchCase::CaseSensitive) && !Modifier.StartsWith(TEXT("|gender("), ESearchCase::CaseSensitive) && !Modifier.StartsWith(TEXT("|hpp("), ESearchCase::CaseSensitive),
+				TEXT("FText::Format argument modifiers ({Arg}|plural/gender/hpp) are not implemented in the stand-in"));
 			const FFormatArgumentValue* Value = FindArgument(Name.TrimStartAndEnd());
 			if (Value)
 			{

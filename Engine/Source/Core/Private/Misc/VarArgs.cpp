@@ -31,6 +31,27 @@ namespace
 		}
 	}
 
+	/** Prints one conversion through the C library at the length it needs; false when the C library cannot. */
+	template <typename T>
+	bool AppendConversion(std::u16string& Out, const std::string& FormatPiece, T Value)
+	{
+		char Buffer[512];
+		const int Needed = std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Value);
+		if (Needed < 0)
+		{
+			return false;
+		}
+		if (Needed < (int)sizeof(Buffer))
+		{
+			AppendNarrow(Out, Buffer);
+			return true;
+		}
+		std::vector<char> Big((SIZE_T)Needed + 1);
+		std::snprintf(Big.data(), Big.size(), FormatPiece.c_str(), Value);
+		AppendNarrow(Out, Big.data());
+		return true;
+	}
+
 	const char* KindName(FPrintfArg::EKind Kind)
 	{
 		switch (Kind)
@@ -146,7 +167,7 @@ namespace UE::Core::Private
 
 			// Length modifiers are accepted; the value is converted to the width they ask for.
 			int32 LongCount = 0;
-			bool bShort = false;
+			int32 ShortCount = 0;
 			bool bAnsiString = false;
 			for (;; ++Cursor)
 			{
@@ -156,7 +177,8 @@ namespace UE::Core::Private
 				}
 				else if (*Cursor == u'h')
 				{
-					bShort = true;
+					// h: short, hh: char.
+					++ShortCount;
 				}
 				else if (*Cursor == u'z' || *Cursor == u'j' || *Cursor == u't' || *Cursor == u'L' || *Cursor == u'I')
 				{
@@ -182,7 +204,7 @@ namespace UE::Core::Private
 				FormatFailure(Fmt, "format ends inside a conversion");
 			}
 
-			char Buffer[512];
+			bool bPrinted = true;
 			switch (Conversion)
 			{
 				case u'd':
@@ -202,15 +224,14 @@ namespace UE::Core::Private
 					FormatPiece.push_back((char)Conversion);
 					if (Conversion == u'd' || Conversion == u'i')
 					{
-						const long long Value = LongCount >= 1 ? (long long)(int64)Bits : (bShort ? (long long)(int16)Bits : (long long)(int32)Bits);
-						std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Value);
+						const long long Value = LongCount >= 1 ? (long long)(int64)Bits : ShortCount >= 2 ? (long long)(int8)Bits : ShortCount == 1 ? (long long)(int16)Bits : (long long)(int32)Bits;
+						bPrinted = AppendConversion(Out, FormatPiece, Value);
 					}
 					else
 					{
-						const unsigned long long Value = LongCount >= 1 ? (unsigned long long)Bits : (bShort ? (unsigned long long)(uint16)Bits : (unsigned long long)(uint32)Bits);
-						std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Value);
+						const unsigned long long Value = LongCount >= 1 ? (unsigned long long)Bits : ShortCount >= 2 ? (unsigned long long)(uint8)Bits : ShortCount == 1 ? (unsigned long long)(uint16)Bits : (unsigned long long)(uint32)Bits;
+						bPrinted = AppendConversion(Out, FormatPiece, Value);
 					}
-					AppendNarrow(Out, Buffer);
 					break;
 				}
 				case u'f':
@@ -228,18 +249,7 @@ namespace UE::Core::Private
 						FormatFailure(Fmt, (std::string("a floating-point conversion was given ") + KindName(Arg.Kind)).c_str());
 					}
 					FormatPiece.push_back((char)Conversion);
-					std::vector<char> Big;
-					const int Needed = std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Arg.Double);
-					if (Needed >= (int)sizeof(Buffer))
-					{
-						Big.resize((SIZE_T)Needed + 1);
-						std::snprintf(Big.data(), Big.size(), FormatPiece.c_str(), Arg.Double);
-						AppendNarrow(Out, Big.data());
-					}
-					else
-					{
-						AppendNarrow(Out, Buffer);
-					}
+					bPrinted = AppendConversion(Out, FormatPiece, Arg.Double);
 					break;
 				}
 				case u'c':
@@ -291,12 +301,15 @@ namespace UE::Core::Private
 						FormatFailure(Fmt, "%p was given a floating-point number");
 					}
 					FormatPiece.push_back('p');
-					std::snprintf(Buffer, sizeof(Buffer), FormatPiece.c_str(), Arg.Pointer);
-					AppendNarrow(Out, Buffer);
+					bPrinted = AppendConversion(Out, FormatPiece, Arg.Pointer);
 					break;
 				}
 				default:
 					FormatFailure(Fmt, "unsupported conversion character");
+			}
+			if (!bPrinted)
+			{
+				FormatFailure(Fmt, "the C library cannot print a conversion this wide");
 			}
 		}
 	}
