@@ -63,6 +63,26 @@ TEST_F(HeadlessEditorBadInputTest, ArgumentsThatAreNotTextStopTheRunBeforeBoot)
 	const FEditorRun Culture = RunEditor({ "-culture=d\xe9" });
 	EXPECT_EQ(Culture.ExitStatus, 2) << Culture.Joined();
 	EXPECT_TRUE(Culture.Has("Error: Argument 3 is not UTF-8 text (byte 0xE9 at byte 11)")) << Culture.Joined();
+
+	// A switch without its value, or an empty project path, is refused by number rather than passed over.
+	const struct
+	{
+		const char* Argument;
+		const char* Message;
+	} Missing[] = {
+		{ "-userdir=", "Error: Argument 3 (-userdir=) has no value" },
+		{ "-ExecCmds=", "Error: Argument 3 (-ExecCmds=) has no value" },
+		{ "-culture=\"\"", "Error: Argument 3 (-culture=\"\") has no value" },
+		{ "-run= ", "Error: Argument 3 (-run= ) has no value" },
+		{ "", "Error: Argument 3 is empty; give a project file or leave it out" },
+	};
+	for (const auto& Bad : Missing)
+	{
+		const FEditorRun Run = RunEditor({ Bad.Argument, "-ExecCmds=timecode" });
+		EXPECT_EQ(Run.ExitStatus, 2) << Bad.Argument << "\n" << Run.Joined();
+		EXPECT_TRUE(Run.Has(Bad.Message)) << Run.Joined();
+		EXPECT_FALSE(Run.Has("Editor is up"));
+	}
 }
 
 TEST_F(HeadlessEditorBadInputTest, ACommandThatFailsOnlyInTheLogFailsTheRun)

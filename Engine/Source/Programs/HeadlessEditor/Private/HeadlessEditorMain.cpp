@@ -104,7 +104,22 @@ namespace
 			}
 			const FString Arg(UTF8_TO_TCHAR(Argv[Index]));
 			CommandLine += (CommandLine.IsEmpty() ? TEXT("") : TEXT(" ")) + (Arg.Contains(TEXT(" ")) ? TEXT("\"") + Arg + TEXT("\"") : Arg);
+			// A switch without its value, or an empty project path, is a mistake the run would otherwise pass over
+			// (an empty -userdir= writes the user's settings somewhere else).
+			const TCHAR* const ValueSwitches[] = { TEXT("-culture="), TEXT("-ExecCmds="), TEXT("-run="), TEXT("-userdir=") };
 			FString Value;
+			bool bMissingValue = Arg.IsEmpty();
+			for (const TCHAR* Switch : ValueSwitches)
+			{
+				bMissingValue |= TakeValue(Arg, Switch, Value) && Value.TrimStartAndEnd().IsEmpty();
+			}
+			if (bMissingValue)
+			{
+				Out.Log(ELogVerbosity::Error, Arg.IsEmpty() ? FString::Printf(TEXT("Argument %d is empty; give a project file or leave it out"), Index)
+					: FString::Printf(TEXT("Argument %d (%s) has no value"), Index, *Arg));
+				Result.bValid = false;
+				continue;
+			}
 			if (Arg.Equals(TEXT("-game"), ESearchCase::IgnoreCase))
 			{
 				Result.Options.bRunningGame = true;
