@@ -70,6 +70,9 @@ namespace QuovexStageDoctor
 	FString JoinNames(const TArray<FString>& Names);
 	FString JoinNames(const TArray<FName>& Names);
 
+	/** Whether subjects of the role carry the Quovex tracker's lens values. */
+	bool IsTrackerRole(const UClass* Role);
+
 	/** A class's name for a sentence; "none" for null. */
 	FString ClassName(const UClass* Class);
 }
