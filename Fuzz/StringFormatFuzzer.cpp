@@ -87,6 +87,20 @@ namespace
 		return Input.ConsumeBool() ? Input.ConsumeIntegralInRange<int>(0, 20) : Input.ConsumeIntegralInRange<int>(0, 9999);
 	}
 
+	/** None (-1), written in the format, or taken from the arguments ('*', where a negative one is allowed). */
+	int ConsumeWidthOrPrecision(FuzzedDataProvider& Input, bool& bOutStar)
+	{
+		switch (Input.ConsumeIntegralInRange<int>(0, 2))
+		{
+			case 1:
+				return ConsumeSize(Input);
+			case 2:
+				bOutStar = true;
+				return Input.ConsumeBool() ? ConsumeSize(Input) : -ConsumeSize(Input);
+		}
+		return -1;
+	}
+
 	void AddLiteral(FuzzedDataProvider& Input, FFormatCase& Case)
 	{
 		const std::string Bytes = Input.ConsumeRandomLengthString(24);
@@ -149,32 +163,9 @@ namespace
 		}
 
 		bool bStarWidth = false;
-		int Width = -1;
-		switch (Input.ConsumeIntegralInRange<int>(0, 2))
-		{
-			case 1:
-				Width = ConsumeSize(Input);
-				break;
-			case 2:
-				bStarWidth = true;
-				Width = Input.ConsumeBool() ? ConsumeSize(Input) : -ConsumeSize(Input);
-				break;
-		}
+		const int Width = ConsumeWidthOrPrecision(Input, bStarWidth);
 		bool bStarPrecision = false;
-		int Precision = -1;
-		if (Conversion != 'c' && Conversion != 'p')
-		{
-			switch (Input.ConsumeIntegralInRange<int>(0, 2))
-			{
-				case 1:
-					Precision = ConsumeSize(Input);
-					break;
-				case 2:
-					bStarPrecision = true;
-					Precision = Input.ConsumeBool() ? ConsumeSize(Input) : -ConsumeSize(Input);
-					break;
-			}
-		}
+		const int Precision = (Conversion != 'c' && Conversion != 'p') ? ConsumeWidthOrPrecision(Input, bStarPrecision) : -1;
 
 		// Length modifiers: the C spelling for the reference, the engine's (which also knows MSVC's I64) for the format.
 		std::string CLength;

@@ -25,24 +25,8 @@ else
 	exit 2
 fi
 
-"$Root/Scripts/ensure-deps.sh"
 # clang and its runtime libraries (libFuzzer, the sanitizers) for the fuzz preset.
-Missing=()
-for Package in clang libclang-rt-dev; do
-	if ! dpkg-query -W -f='${Status}' "$Package" 2>/dev/null | grep -q "install ok installed"; then
-		Missing+=("$Package")
-	fi
-done
-if [ ${#Missing[@]} -ne 0 ]; then
-	echo "Installing missing packages: ${Missing[*]}" >&2
-	Sudo=""
-	if [ "$(id -u)" -ne 0 ]; then
-		Sudo="sudo"
-	fi
-	export DEBIAN_FRONTEND=noninteractive
-	$Sudo apt-get update -q >&2 || true
-	$Sudo apt-get install -y -q "${Missing[@]}" >&2
-fi
+"$Root/Scripts/ensure-deps.sh" clang libclang-rt-dev
 
 Targets=()
 for Source in "$Root"/Fuzz/*Fuzzer.cpp; do
