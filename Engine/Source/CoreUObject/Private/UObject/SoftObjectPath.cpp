@@ -153,7 +153,8 @@ bool FSoftObjectPath::ExportTextItem(FString& ValueStr, const FSoftObjectPath& D
 {
 	if (PortFlags & PPF_Delimited)
 	{
-		ValueStr += FString(TEXT("\"")) + ToString() + TEXT("\"");
+		// Escaped as a quoted string is: a quote in the path ended the value when it was read back.
+		ValueStr += FString(TEXT("\"")) + EscapeString(ToString()) + TEXT("\"");
 	}
 	else
 	{
