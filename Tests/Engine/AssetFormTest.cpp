@@ -3,6 +3,7 @@
 
 #include "AssetRegistryHost.h"
 #include "CoreGlobals.h"
+#include "Engine/Blueprint.h"
 #include "LiveLinkPreset.h"
 #include "LiveLinkSubjectSettings.h"
 #include "Misc/OutputDevice.h"
@@ -12,6 +13,7 @@
 #include "UObject/Package.h"
 #include "UObject/SoftObjectPath.h"
 #include "UObject/UObjectGlobals.h"
+#include "UObject/UObjectHash.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include <fstream>
 #include <string>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -89,6 +92,12 @@ namespace
 			const fs::path Path = Dir / Relative;
 			fs::create_directories(Path.parent_path());
 			std::ofstream(Path) << Text;
+		}
+
+		std::string ReadFile(const std::string& Relative) const
+		{
+			std::ifstream Stream(Dir / Relative, std::ios::binary);
+			return std::string((std::istreambuf_iterator<char>(Stream)), std::istreambuf_iterator<char>());
 		}
 
 		/** The package name under this test's root, remembered for clean-up. */
@@ -236,4 +245,82 @@ TEST_F(AssetFormTest, ASoftPathToAMissingSubobjectOfARealAssetLoadsNothing)
 	EXPECT_EQ(FSoftObjectPath(Name + TEXT(".Other")).TryLoad(), nullptr);
 	// The asset itself is still there to load.
 	EXPECT_NE(FSoftObjectPath(Name + TEXT(".Nested")).TryLoad(), nullptr);
+}
+
+TEST_F(AssetFormTest, AFileThatFailsToLoadLeavesNothingBehindAndTheNextLoadReadsItAfresh)
+{
+	const FString Name = Package(TEXT("Retry"));
+	// A subobject without a name stops the load after the asset itself was made.
+	WriteFile("Retry.uasset.json", R"J({ "Name": "Stale", "Class": "/Script/LiveLink.LiveLinkPreset",
+		"Subobjects": [ { "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings" } ] })J");
+	FProblemCapture Log;
+	EXPECT_EQ(LoadPackage(nullptr, *Name, LOAD_None), nullptr);
+	EXPECT_EQ(FindPackage(nullptr, *Name), nullptr);
+
+	WriteFile("Retry.uasset.json", R"J({ "Class": "/Script/LiveLink.LiveLinkPreset" })J");
+	UPackage* Loaded = LoadPackage(nullptr, *Name, LOAD_None);
+	ASSERT_NE(Loaded, nullptr);
+	TArray<UObject*> TopLevel;
+	GetObjectsWithOuter(Loaded, TopLevel, false);
+	ASSERT_EQ(TopLevel.Num(), 1);
+	EXPECT_EQ(TopLevel[0]->GetName(), TEXT("Retry"));
+	// The stale asset made a second top-level object, and the save stopped the process.
+	EXPECT_TRUE(UE::AssetRegistryHost::SavePackageToAssetFile(Loaded));
+}
+
+TEST_F(AssetFormTest, ABlueprintSavesWithoutItsGeneratedClassAndBuildsItAgainOnLoad)
+{
+	const FString Name = Package(TEXT("Logger"));
+	WriteFile("Logger.uasset.json", R"J({ "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "\"/Script/CoreUObject.Object\"" } })J");
+	UPackage* Loaded = LoadPackage(nullptr, *Name, LOAD_None);
+	ASSERT_NE(Loaded, nullptr);
+	const UBlueprint* Blueprint = FindObject<UBlueprint>(Loaded, TEXT("Logger"));
+	ASSERT_NE(Blueprint, nullptr);
+	ASSERT_NE(Blueprint->GeneratedClass, nullptr);
+	Blueprint->GeneratedClass->GetDefaultObject();
+
+	ASSERT_TRUE(UE::AssetRegistryHost::SavePackageToAssetFile(Loaded));
+	const std::string Saved = ReadFile("Logger.uasset.json");
+	EXPECT_NE(Saved.find("\"/Script/Engine.Blueprint\""), std::string::npos) << Saved;
+	// The generated class and its default object are not written as objects of their own.
+	EXPECT_EQ(Saved.find("BlueprintGeneratedClass"), std::string::npos) << Saved;
+	EXPECT_EQ(Saved.find("Default__"), std::string::npos) << Saved;
+
+	UE::ObjectHost::DestroyObjectNow(Loaded);
+	const UBlueprint* Reloaded = LoadObject<UBlueprint>(nullptr, *(Name + TEXT(".Logger")));
+	ASSERT_NE(Reloaded, nullptr);
+	EXPECT_NE(Reloaded->GeneratedClass, nullptr);
+}
+
+TEST_F(AssetFormTest, SubobjectsAreSavedInNameOrderWhateverOrderTheyWereMadeIn)
+{
+	const FString Name = Package(TEXT("Sorted"));
+	UPackage* Created = CreatePackage(*Name);
+	ULiveLinkPreset* Preset = NewObject<ULiveLinkPreset>(Created, TEXT("Sorted"), RF_Public | RF_Standalone);
+	NewObject<ULiveLinkSubjectSettings>(Preset, TEXT("Zulu"), RF_Public);
+	NewObject<ULiveLinkSubjectSettings>(Preset, TEXT("Alpha"), RF_Public);
+	NewObject<ULiveLinkSubjectSettings>(Preset, TEXT("Mike"), RF_Public);
+
+	ASSERT_TRUE(UE::AssetRegistryHost::SavePackageToAssetFile(Created));
+	const std::string Saved = ReadFile("Sorted.uasset.json");
+	const size_t Alpha = Saved.find("\"Alpha\"");
+	const size_t Mike = Saved.find("\"Mike\"");
+	const size_t Zulu = Saved.find("\"Zulu\"");
+	ASSERT_NE(Zulu, std::string::npos) << Saved;
+	EXPECT_LT(Alpha, Mike) << Saved;
+	EXPECT_LT(Mike, Zulu) << Saved;
+}
+
+TEST_F(AssetFormTest, MountedRootsAreStillThereWhenTheRegistryUnmountsThemAtExit)
+{
+	// A process that ends with content mounted: the registry, destroyed with the statics, unmounts its roots then.
+	const pid_t Child = fork();
+	ASSERT_NE(Child, -1);
+	if (Child == 0)
+	{
+		std::exit(0);
+	}
+	int Status = 0;
+	ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+	EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << Status;
 }

@@ -246,3 +246,36 @@ TEST_F(ConfigTest, UnknownFilesAreNotCreatedByReads)
 	EXPECT_FALSE(std::filesystem::exists(Temp.Path("Stage/Config/DefaultNothing.ini")));
 	EXPECT_TRUE(GConfig->EmptySection(TEXT("S"), File) == false);
 }
+
+TEST_F(ConfigTest, AKeyThatWouldReadAsAnotherLineIsReportedSkippedAndTheFileReadsTheSameAfterASave)
+{
+	// "++Paths" gave the key "+Paths", which a save wrote back as "+Paths=B": an add to "Paths".
+	WriteFile(Temp.Path("Stage/Config/DefaultPaths.ini"),
+		"[/Script/Quovex.Paths]\n"
+		"+Paths=A\n"
+		"++Paths=B\n"
+		"+;Commented=1\n"
+		"-[Section=2\n"
+		".//Slashes=3\n"
+		"+ Spaced=4\n");
+	Boot();
+	FHostLogCapture Log;
+	const FString File = Temp.Str("Stage/Config/DefaultPaths.ini");
+
+	TArray<FString> Lines;
+	ASSERT_TRUE(GConfig->GetSection(TEXT("/Script/Quovex.Paths"), Lines, File));
+	EXPECT_EQ(Strings(Lines), (std::vector<std::string>{ "Paths=A", "Spaced=4" }));
+	const std::string Name = Utf8(File);
+	for (const char* Line : { ":3:", ":4:", ":5:", ":6:" })
+	{
+		EXPECT_TRUE(Log.Contains(FString(UTF8_TO_TCHAR((Name + Line).c_str())))) << Line;
+	}
+	EXPECT_FALSE(Log.Contains(FString(UTF8_TO_TCHAR((Name + ":7:").c_str()))));
+
+	GConfig->SetString(TEXT("/Script/Quovex.Paths"), TEXT("Spaced"), TEXT("4"), File);
+	GConfig->Flush(false, File);
+	delete GConfig;
+	GConfig = new FConfigCacheIni();
+	ASSERT_TRUE(GConfig->GetSection(TEXT("/Script/Quovex.Paths"), Lines, File));
+	EXPECT_EQ(Strings(Lines), (std::vector<std::string>{ "Paths=A", "Spaced=4" }));
+}

@@ -8,6 +8,7 @@
 #include "UObject/Class.h"
 #include "UObject/Package.h"
 #include "UObject/RuntimeClassBuilder.h"
+#include "UObject/SoftObjectPath.h"
 #include "UObject/UnrealType.h"
 
 #include <gtest/gtest.h>
@@ -380,5 +381,48 @@ TEST(ReflectionTest, DynamicMulticastDelegatesBroadcastToLiveBindingsInOrder)
 	for (UObject* Object : {(UObject*)Source, (UObject*)First, (UObject*)Second})
 	{
 		UE::ObjectHost::DestroyObjectNow(Object);
+	}
+}
+
+TEST(ReflectionTest, ADelegateListInTextFormImportsOnlyWhenItIsClosed)
+{
+	UPackage* Package = CreatePackage(TEXT("/Game/ReflectionTest/DelegateText"));
+	UReflectionTestObject* Listener = NewObject<UReflectionTestObject>(Package, TEXT("Listener"));
+	UReflectionTestObject* Source = NewObject<UReflectionTestObject>(Package, TEXT("Source"));
+	FProperty* Property = FindFProperty<FProperty>(UReflectionTestObject::StaticClass(), TEXT("OnEvent"));
+	ASSERT_NE(Property, nullptr);
+
+	const TCHAR* const Bound = TEXT("(/Game/ReflectionTest/DelegateText.Listener.HandleEvent)");
+	const TCHAR* After = Property->ImportText_InContainer(Bound, Source, nullptr, PPF_None);
+	ASSERT_NE(After, nullptr);
+	EXPECT_EQ(*After, TEXT('\0'));
+	Source->OnEvent.Broadcast(3);
+	EXPECT_EQ(Listener->Received, TArray<int32>({3}));
+
+	// A list the text leaves open is refused (it looped for ever), whatever it holds so far.
+	for (const TCHAR* Open : { TEXT("("), TEXT("(  "), TEXT("(/Game/ReflectionTest/DelegateText.Listener.HandleEvent"), TEXT("(/Game/ReflectionTest/DelegateText.Listener.HandleEvent,") })
+	{
+		EXPECT_EQ(Property->ImportText_InContainer(Open, Source, nullptr, PPF_None), nullptr) << TCHAR_TO_UTF8(Open);
+	}
+	EXPECT_NE(Property->ImportText_InContainer(TEXT("()"), Source, nullptr, PPF_None), nullptr);
+	EXPECT_FALSE(Source->OnEvent.IsBound());
+
+	UE::ObjectHost::DestroyObjectNow(Package);
+}
+
+TEST(ReflectionTest, ASoftPathWithQuotesOrBackslashesReadsBackFromItsDelimitedText)
+{
+	// Inside a struct the path is written quoted; a quote in it ended the value when it was read back.
+	for (const TCHAR* Written : { TEXT("/Game/Takes/Ta\"ke.Ta\"ke"), TEXT("/Game/Back\\slash.Back\\slash"), TEXT("/Game/Plain/Take.Take:Inner") })
+	{
+		const FSoftObjectPath Path(Written);
+		ASSERT_EQ(Path.ToString(), FString(Written));
+		FString Text;
+		ASSERT_TRUE(Path.ExportTextItem(Text, FSoftObjectPath(), nullptr, PPF_Delimited, nullptr));
+		FSoftObjectPath Read;
+		const TCHAR* Buffer = *Text;
+		ASSERT_TRUE(Read.ImportTextItem(Buffer, PPF_Delimited, nullptr, nullptr)) << TCHAR_TO_UTF8(*Text);
+		EXPECT_EQ(Read.ToString(), Path.ToString()) << TCHAR_TO_UTF8(*Text);
+		EXPECT_EQ(*Buffer, TEXT('\0'));
 	}
 }

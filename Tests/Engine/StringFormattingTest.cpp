@@ -54,6 +54,28 @@ TEST(StringFormattingTest, PrintfHexOfNegativesAndWideIntegers)
 	EXPECT_EQ(FString::Printf(TEXT("%lld"), MIN_int64), FString(TEXT("-9223372036854775808")));
 }
 
+TEST(StringFormattingTest, PrintfWideConversionsPrintWholeAndCharLengthsTruncateToAChar)
+{
+	// Conversions past 511 characters were cut short.
+	const FString Wide = FString::Printf(TEXT("%600d|%-600u|%.700d|%600p"), -7, 7u, 1, (void*)0x10);
+	TArray<FString> Parts;
+	Wide.ParseIntoArray(Parts, TEXT("|"));
+	ASSERT_EQ(Parts.Num(), 4);
+	EXPECT_EQ(Parts[0].Len(), 600);
+	EXPECT_TRUE(Parts[0].EndsWith(TEXT(" -7")));
+	EXPECT_EQ(Parts[1].Len(), 600);
+	EXPECT_TRUE(Parts[1].StartsWith(TEXT("7 ")));
+	EXPECT_EQ(Parts[2].Len(), 700);
+	EXPECT_TRUE(Parts[2].EndsWith(TEXT("001")));
+	EXPECT_EQ(Parts[3].Len(), 600);
+	EXPECT_TRUE(Parts[3].EndsWith(TEXT(" 0x10")));
+	EXPECT_EQ(FString::Printf(TEXT("%0*.3hhd"), 9000, 1).Len(), 9000);
+
+	// hh is a char, h a short, as the C library reads them.
+	EXPECT_EQ(FString::Printf(TEXT("%hhd %hhu %hhx %hd %hu"), 300, 511, 0x1ff, 70000, 70000), FString(TEXT("44 255 ff 4464 4464")));
+	EXPECT_EQ(FString::Printf(TEXT("%hhd"), -129), FString(TEXT("127")));
+}
+
 TEST(StringFormattingTest, PrintfRejectsMismatchedArguments)
 {
 	EXPECT_DEATH(FString::Printf(TEXT("%s"), 3), "%s was given");

@@ -130,6 +130,18 @@ TEST_F(FTextFormatTest, NamedArgumentsAndPatternInspection)
 	EXPECT_FALSE(Names.Contains(TEXT("Escaped")));
 }
 
+TEST_F(FTextFormatTest, ABarInsideTheBracesIsPartOfTheArgumentName)
+{
+	// A modifier follows the closing brace ({0}|plural(...)); "{a|b}" is an argument named "a|b" and stopped the run.
+	EXPECT_TRUE(FText::Format(INVTEXT("[{a|b}] [{|}] [{0|}]"), 1).ToString().Equals(TEXT("[{a|b}] [{|}] [{0|}]")));
+	FFormatNamedArguments Args;
+	Args.Add(TEXT("a|b"), FText::FromString(TEXT("named")));
+	EXPECT_TRUE(FText::Format(INVTEXT("{a|b} and {a}|b"), Args).ToString().Equals(TEXT("named and {a}|b")));
+	TArray<FString> Names;
+	FTextFormat(INVTEXT("{x|y}{z}|other")).GetFormatArgumentNames(Names);
+	EXPECT_EQ(Names, TArray<FString>({ TEXT("x|y"), TEXT("z") }));
+}
+
 TEST_F(FTextFormatTest, CultureChangeNotifiesOnlyOnRealChanges)
 {
 	int32 Notifications = 0;
