@@ -55,7 +55,13 @@ for Target in "${Targets[@]}"; do
 	Work="$Build/Corpus/$Target"
 	Artifacts="$Build/Artifacts/$Target"
 	mkdir -p "$Work" "$Artifacts"
-	Options=("${Limit[@]}" -max_len=4096 -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 "-artifact_prefix=$Artifacts/")
+	# A kilobyte of ini text or of console arguments already holds every construct, and each run costs less;
+	# the asset files and property texts of the seeds need up to four.
+	case "$Target" in
+		ConfigFuzzer | ConsoleArgumentsFuzzer) MaxLen=1024 ;;
+		*) MaxLen=4096 ;;
+	esac
+	Options=("${Limit[@]}" "-max_len=$MaxLen" -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 "-artifact_prefix=$Artifacts/")
 	if [ -f "$Root/Fuzz/$Target.dict" ]; then
 		Options+=("-dict=$Root/Fuzz/$Target.dict")
 	fi
