@@ -160,8 +160,7 @@ extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 	Structs.Sort([](const UScriptStruct& A, const UScriptStruct& B) { return A.GetPathName() < B.GetPathName(); });
 
 	TArray<TPair<FString, FProperty*>> Properties;
-	auto AddProperties = [&Properties](UStruct* Owner)
-	{
+	auto AddProperties = [&Properties](UStruct* Owner) {
 		for (TFieldIterator<FProperty> It(Owner, EFieldIteratorFlags::ExcludeSuper); It; ++It)
 		{
 			Properties.Add(TPair<FString, FProperty*>(Owner->GetPathName() + TEXT(":") + It->GetName(), *It));

@@ -44,11 +44,10 @@ namespace
 	}
 
 	/** The C library's rendering of one numeric piece; star width and precision are passed as the C library takes them. */
-	template <typename T>
+	template<typename T>
 	std::string CFormat(const std::string& Piece, bool bStarWidth, int Width, bool bStarPrecision, int Precision, T Value)
 	{
-		auto Print = [&](char* Buffer, size_t Size) -> int
-		{
+		auto Print = [&](char* Buffer, size_t Size) -> int {
 			if (bStarWidth && bStarPrecision)
 			{
 				return std::snprintf(Buffer, Size, Piece.c_str(), Width, Precision, Value);
@@ -176,7 +175,8 @@ namespace
 			static const char* const Lengths[] = { "", "h", "hh", "l", "ll", "z", "j", "t", "I64" };
 			const size_t Choice = Input.ConsumeIntegralInRange<size_t>(0, 8);
 			EngineLength = Lengths[Choice];
-			IntegerBits = Choice == 0 ? 32 : Choice == 1 ? 16 : Choice == 2 ? 8 : 64;
+			static const int LengthBits[] = { 32, 16, 8, 64, 64, 64, 64, 64, 64 };
+			IntegerBits = LengthBits[Choice];
 			CLength = "ll";
 		}
 		else if (bFloat)
@@ -214,16 +214,18 @@ namespace
 			Arg.Unsigned = Bits;
 			Case.Args.push_back(Arg);
 			const std::string CPiece = Piece + CLength + Conversion;
+			// What the C library reads for the length asked: the argument cut to that many bits, sign-extended for %d.
+			const uint64 Mask = IntegerBits == 64 ? ~0ull : (1ull << IntegerBits) - 1;
+			const uint64 Cut = Bits & Mask;
+			const bool bNegative = bSigned && IntegerBits < 64 && (Cut >> (IntegerBits - 1)) != 0;
 			std::string Printed;
 			if (bSigned)
 			{
-				const long long Value = IntegerBits == 64 ? (long long)(int64)Bits : IntegerBits == 16 ? (long long)(int16)Bits : IntegerBits == 8 ? (long long)(int8)Bits : (long long)(int32)Bits;
-				Printed = CFormat(CPiece, bStarWidth, Width, bStarPrecision, Precision, Value);
+				Printed = CFormat(CPiece, bStarWidth, Width, bStarPrecision, Precision, (long long)(bNegative ? Cut | ~Mask : Cut));
 			}
 			else
 			{
-				const unsigned long long Value = IntegerBits == 64 ? (unsigned long long)Bits : IntegerBits == 16 ? (unsigned long long)(uint16)Bits : IntegerBits == 8 ? (unsigned long long)(uint8)Bits : (unsigned long long)(uint32)Bits;
-				Printed = CFormat(CPiece, bStarWidth, Width, bStarPrecision, Precision, Value);
+				Printed = CFormat(CPiece, bStarWidth, Width, bStarPrecision, Precision, (unsigned long long)Cut);
 			}
 			AppendAscii(Case.Expected, Printed.c_str());
 			return;

@@ -397,7 +397,7 @@ TEST(ReflectionTest, ADelegateListInTextFormImportsOnlyWhenItIsClosed)
 	ASSERT_NE(After, nullptr);
 	EXPECT_EQ(*After, TEXT('\0'));
 	Source->OnEvent.Broadcast(3);
-	EXPECT_EQ(Listener->Received, TArray<int32>({3}));
+	EXPECT_EQ(Listener->Received, TArray<int32>({ 3 }));
 
 	// A list the text leaves open is refused (it looped for ever), whatever it holds so far.
 	for (const TCHAR* Open : { TEXT("("), TEXT("(  "), TEXT("(/Game/ReflectionTest/DelegateText.Listener.HandleEvent"), TEXT("(/Game/ReflectionTest/DelegateText.Listener.HandleEvent,") })

@@ -32,7 +32,7 @@ namespace
 	}
 
 	/** Prints one conversion through the C library at the length it needs; false when the C library cannot. */
-	template <typename T>
+	template<typename T>
 	bool AppendConversion(std::u16string& Out, const std::string& FormatPiece, T Value)
 	{
 		char Buffer[512];
@@ -50,6 +50,21 @@ namespace
 		std::snprintf(Big.data(), Big.size(), FormatPiece.c_str(), Value);
 		AppendNarrow(Out, Big.data());
 		return true;
+	}
+
+	/** The low Bytes bytes of Bits as a signed number. */
+	long long SignExtend(uint64 Bits, int32 Bytes)
+	{
+		switch (Bytes)
+		{
+			case 1:
+				return (int8)Bits;
+			case 2:
+				return (int16)Bits;
+			case 4:
+				return (int32)Bits;
+		}
+		return (long long)(int64)Bits;
 	}
 
 	const char* KindName(FPrintfArg::EKind Kind)
@@ -222,15 +237,23 @@ namespace UE::Core::Private
 					const uint64 Bits = Arg.Kind == FPrintfArg::EKind::Signed ? (uint64)Arg.Signed : Arg.Unsigned;
 					FormatPiece += "ll";
 					FormatPiece.push_back((char)Conversion);
+					// Cut to the width the length modifiers name: hh a char, h a short, none an int, l and longer 64 bits.
+					int32 Bytes = ShortCount >= 2 ? 1 : 4;
+					if (LongCount >= 1)
+					{
+						Bytes = 8;
+					}
+					else if (ShortCount == 1)
+					{
+						Bytes = 2;
+					}
 					if (Conversion == u'd' || Conversion == u'i')
 					{
-						const long long Value = LongCount >= 1 ? (long long)(int64)Bits : ShortCount >= 2 ? (long long)(int8)Bits : ShortCount == 1 ? (long long)(int16)Bits : (long long)(int32)Bits;
-						bPrinted = AppendConversion(Out, FormatPiece, Value);
+						bPrinted = AppendConversion(Out, FormatPiece, SignExtend(Bits, Bytes));
 					}
 					else
 					{
-						const unsigned long long Value = LongCount >= 1 ? (unsigned long long)Bits : ShortCount >= 2 ? (unsigned long long)(uint8)Bits : ShortCount == 1 ? (unsigned long long)(uint16)Bits : (unsigned long long)(uint32)Bits;
-						bPrinted = AppendConversion(Out, FormatPiece, Value);
+						bPrinted = AppendConversion(Out, FormatPiece, Bytes == 8 ? (unsigned long long)Bits : (unsigned long long)(Bits & ((1ull << (Bytes * 8)) - 1)));
 					}
 					break;
 				}
