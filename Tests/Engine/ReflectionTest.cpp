@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace
 {
 	/** A parameter block for a function, built and torn down through its properties. */
@@ -425,4 +427,26 @@ TEST(ReflectionTest, ASoftPathWithQuotesOrBackslashesReadsBackFromItsDelimitedTe
 		EXPECT_EQ(Read.ToString(), Path.ToString()) << TCHAR_TO_UTF8(*Text);
 		EXPECT_EQ(*Buffer, TEXT('\0'));
 	}
+}
+
+TEST(ReflectionTest, AFloatThatOverflowedOrIsNoNumberReadsBackFromItsText)
+{
+	FProperty* Scale = FindFProperty<FProperty>(FReflectionTestSettings::StaticStruct(), TEXT("Scale"));
+	ASSERT_NE(Scale, nullptr);
+	FReflectionTestSettings Settings;
+	ASSERT_NE(Scale->ImportText_InContainer(TEXT("1e39"), &Settings, nullptr, PPF_None), nullptr);
+	ASSERT_TRUE(std::isinf(Settings.Scale));
+
+	// Written as "inf", which the import refused: a saved value that overflowed could not be loaded again.
+	FString Text;
+	Scale->ExportText_InContainer(0, Text, &Settings, nullptr, nullptr, PPF_None);
+	FReflectionTestSettings Read;
+	ASSERT_NE(Scale->ImportText_InContainer(*Text, &Read, nullptr, PPF_None), nullptr) << TCHAR_TO_UTF8(*Text);
+	EXPECT_EQ(Read.Scale, Settings.Scale);
+
+	ASSERT_NE(Scale->ImportText_InContainer(TEXT("-Infinity"), &Read, nullptr, PPF_None), nullptr);
+	EXPECT_TRUE(std::isinf(Read.Scale) && Read.Scale < 0.0f);
+	ASSERT_NE(Scale->ImportText_InContainer(TEXT("-nan"), &Read, nullptr, PPF_None), nullptr);
+	EXPECT_TRUE(std::isnan(Read.Scale));
+	EXPECT_EQ(Scale->ImportText_InContainer(TEXT("in"), &Read, nullptr, PPF_None), nullptr);
 }

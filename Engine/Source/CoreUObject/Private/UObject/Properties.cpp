@@ -153,6 +153,20 @@ namespace
 	const TCHAR* ReadFloat(const TCHAR* Buffer, T& Out)
 	{
 		Buffer = SkipWhitespace(Buffer);
+		// Infinities and NaNs as FString::SanitizeFloat writes them ("inf", "-nan"), read as the C library reads them:
+		// a value that overflowed on import was written back as "inf" and could not be read again.
+		const TCHAR* Word = (*Buffer == TEXT('+') || *Buffer == TEXT('-')) ? Buffer + 1 : Buffer;
+		const bool bNegative = *Buffer == TEXT('-');
+		if (FCString::Strnicmp(Word, TEXT("inf"), 3) == 0)
+		{
+			Out = (T)(bNegative ? -HUGE_VAL : HUGE_VAL);
+			return Word + (FCString::Strnicmp(Word, TEXT("infinity"), 8) == 0 ? 8 : 3);
+		}
+		if (FCString::Strnicmp(Word, TEXT("nan"), 3) == 0)
+		{
+			Out = (T)(bNegative ? -NAN : NAN);
+			return Word + 3;
+		}
 		std::string Ascii;
 		const TCHAR* Cursor = Buffer;
 		while ((*Cursor >= TEXT('0') && *Cursor <= TEXT('9')) || *Cursor == TEXT('.') || *Cursor == TEXT('-') || *Cursor == TEXT('+') || *Cursor == TEXT('e') || *Cursor == TEXT('E'))
@@ -162,7 +176,6 @@ namespace
 		}
 		if (Ascii.empty())
 		{
-			// inf / nan as the C library prints them are not part of the engine's text form.
 			return nullptr;
 		}
 		char* End = nullptr;
