@@ -450,3 +450,24 @@ TEST(ReflectionTest, AFloatThatOverflowedOrIsNoNumberReadsBackFromItsText)
 	EXPECT_TRUE(std::isnan(Read.Scale));
 	EXPECT_EQ(Scale->ImportText_InContainer(TEXT("in"), &Read, nullptr, PPF_None), nullptr);
 }
+
+TEST(ReflectionTest, IntegersAtTheEdgesOfTheirRangeImportWithoutOverflowing)
+{
+	// The negation of the smallest 64-bit number overflowed while the text was read.
+	FProperty* Count = FindFProperty<FProperty>(FReflectionTestSettings::StaticStruct(), TEXT("Count"));
+	ASSERT_NE(Count, nullptr);
+	FReflectionTestSettings Settings;
+	EXPECT_NE(Count->ImportText_InContainer(TEXT("-9223372036854775808"), &Settings, nullptr, PPF_None), nullptr);
+	ASSERT_NE(Count->ImportText_InContainer(TEXT("-2147483648"), &Settings, nullptr, PPF_None), nullptr);
+	EXPECT_EQ(Settings.Count, INT32_MIN);
+
+	// A native event given any int32 through the console's call: its arithmetic wraps instead of overflowing.
+	UReflectionTestObject* Object = NewObject<UReflectionTestObject>();
+	UFunction* Hook = Object->FindFunction(TEXT("NativeHook"));
+	ASSERT_NE(Hook, nullptr);
+	FTestParms Parms(Hook);
+	Parms.Set(TEXT("InOut"), TEXT("1000000000"));
+	Object->ProcessEvent(Hook, Parms.Get());
+	EXPECT_EQ(Parms.Export(TEXT("InOut")), FString::Printf(TEXT("%d"), (int32)(1000000000u * 10u)));
+	UE::ObjectHost::DestroyObjectNow(Object);
+}

@@ -37,7 +37,8 @@ FString UReflectionTestObject::Describe_Implementation(const FString& Prefix)
 
 void UReflectionTestObject::NativeHook_Implementation(int32& InOut)
 {
-	InOut *= 10;
+	// Wraps as unsigned arithmetic does: any int32 may come in (the console's call passes what it is given).
+	InOut = (int32)((uint32)InOut * 10u);
 }
 
 void UReflectionTestObject::BeginDestroy()

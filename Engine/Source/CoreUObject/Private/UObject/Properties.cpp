@@ -144,7 +144,8 @@ namespace
 		{
 			return nullptr;
 		}
-		Out = bNegative ? (T)(-(long long)Value) : (T)Value;
+		// Negated as unsigned: the negation of the smallest 64-bit number does not fit a signed one.
+		Out = bNegative ? (T)(0ull - Value) : (T)Value;
 		return Cursor;
 	}
 
