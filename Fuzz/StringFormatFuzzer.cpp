@@ -80,10 +80,10 @@ namespace
 		return Arg;
 	}
 
-	/** Width or precision of up to four digits: wider would only measure the allocator. */
+	/** Width or precision up to 1,024, past the 512-character buffers a printf may keep: wider only measures the allocator. */
 	int ConsumeSize(FuzzedDataProvider& Input)
 	{
-		return Input.ConsumeBool() ? Input.ConsumeIntegralInRange<int>(0, 20) : Input.ConsumeIntegralInRange<int>(0, 9999);
+		return Input.ConsumeBool() ? Input.ConsumeIntegralInRange<int>(0, 20) : Input.ConsumeIntegralInRange<int>(0, 1024);
 	}
 
 	/** None (-1), written in the format, or taken from the arguments ('*', where a negative one is allowed). */
