@@ -414,8 +414,9 @@ TEST(ReflectionTest, ADelegateListInTextFormImportsOnlyWhenItIsClosed)
 
 TEST(ReflectionTest, ASoftPathWithQuotesOrBackslashesReadsBackFromItsDelimitedText)
 {
-	// Inside a struct the path is written quoted; a quote in it ended the value when it was read back.
-	for (const TCHAR* Written : { TEXT("/Game/Takes/Ta\"ke.Ta\"ke"), TEXT("/Game/Back\\slash.Back\\slash"), TEXT("/Game/Plain/Take.Take:Inner") })
+	// Inside a struct the path is written quoted; a quote in it ended the value when it was read back, and a path ending
+	// in a single quote was taken for the Class'/Path' form.
+	for (const TCHAR* Written : { TEXT("/Game/Takes/Ta\"ke.Ta\"ke"), TEXT("/Game/Back\\slash.Back\\slash"), TEXT("/Game/Plain/Take.Take:Inner"), TEXT("/Game/Quoted/''.''") })
 	{
 		const FSoftObjectPath Path(Written);
 		ASSERT_EQ(Path.ToString(), FString(Written));

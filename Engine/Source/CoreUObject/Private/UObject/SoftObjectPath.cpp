@@ -74,9 +74,9 @@ void FSoftObjectPath::SetPath(const FString& InPath)
 {
 	Reset();
 	FString Path = InPath.TrimStartAndEnd();
-	// Class'/Path.Asset' and quoted forms name the same path.
+	// Class'/Path.Asset' and quoted forms name the same path; a path that starts with '/' is not wrapped, whatever it ends with.
 	int32 Quote = INDEX_NONE;
-	if (Path.EndsWith(TEXT("'")) && Path.FindChar(TEXT('\''), Quote) && Quote < Path.Len() - 1)
+	if (!Path.StartsWith(TEXT("/")) && Path.EndsWith(TEXT("'")) && Path.FindChar(TEXT('\''), Quote) && Quote < Path.Len() - 1)
 	{
 		Path = Path.Mid(Quote + 1, Path.Len() - Quote - 2);
 	}
