@@ -2,10 +2,4 @@
 # Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there.
 # Any sanitizer report aborts the process it came from, so it fails the test that ran it.
 set -euo pipefail
-Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$Root"
-
-"$Root/Scripts/ensure-deps.sh"
-cmake --preset asan
-cmake --build --preset asan
-ctest --preset asan "$@"
+exec "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/run-tests.sh" --preset asan "$@"
