@@ -74,9 +74,10 @@ void FSoftObjectPath::SetPath(const FString& InPath)
 {
 	Reset();
 	FString Path = InPath.TrimStartAndEnd();
-	// Class'/Path.Asset' and quoted forms name the same path; a path that starts with '/' is not wrapped, whatever it ends with.
+	// Class'/Path.Asset' and quoted forms name the same path; only a quote that opens a package path wraps, so a path
+	// that merely holds or ends with quotes (/Game/A/''.'') stays as written.
 	int32 Quote = INDEX_NONE;
-	if (!Path.StartsWith(TEXT("/")) && Path.EndsWith(TEXT("'")) && Path.FindChar(TEXT('\''), Quote) && Quote < Path.Len() - 1)
+	if (Path.EndsWith(TEXT("'")) && Path.FindChar(TEXT('\''), Quote) && Quote < Path.Len() - 2 && Path[Quote + 1] == TEXT('/'))
 	{
 		Path = Path.Mid(Quote + 1, Path.Len() - Quote - 2);
 	}
