@@ -5,10 +5,12 @@
 #include "HostTestSupport.h"
 
 #include "EditorHost.h"
+#include "GameFramework/Actor.h"
 #include "HostLogCapture.h"
 #include "Misc/App.h"
 #include "Misc/ConfigCacheIni.h"
 #include "Misc/Paths.h"
+#include "Templates/Casts.h"
 #include "CoreGlobals.h"
 #include "UObject/Object.h"
 #include "UObject/UObjectGlobals.h"
@@ -269,6 +271,10 @@ TEST_F(FileBadInputTest, AnAssetFileThatIsNoAssetIsSkippedByNameAndStaysAsItWas)
 		{ "EmptyName", R"({ "Class": "/Script/Engine.Actor", "Name": "" })", TEXT("its \"Name\" is not a name") },
 		{ "UnknownClass", R"({ "Class": "/Script/Stage.NoSuchClass" })", TEXT("unknown class /Script/Stage.NoSuchClass") },
 		{ "SubobjectsObject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": { "Name": "A" } })", TEXT("is not a list") },
+		{ "LongName", R"({ "Class": "/Script/Engine.Actor", "Name": ")" + std::string(1100, 'N') + R"(" })", TEXT("holds a name of 1100 characters") },
+		{ "LongClass", R"({ "Class": "/Script/Engine.)" + std::string(1030, 'C') + R"(" })", TEXT("holds a name of 1045 characters") },
+		{ "LongSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": ")" + std::string(1024, 'S') + R"(", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("holds a name of 1024 characters") },
+		{ "LongPropertyName", R"({ "Class": "/Script/Engine.Actor", "Properties": { ")" + std::string(2000, 'P') + R"(": "1" } })", TEXT("holds a name of 2000 characters") },
 	};
 	WriteProject("Stage");
 	for (const FBadFile& Bad : Files)
@@ -290,6 +296,29 @@ TEST_F(FileBadInputTest, AnAssetFileThatIsNoAssetIsSkippedByNameAndStaysAsItWas)
 	{
 		EXPECT_EQ(ReadFile(Temp.Path("Stage/Content/Broken/" + Bad.Name + ".uasset.json")), Bad.Bytes) << Bad.Name;
 	}
+}
+
+TEST_F(FileBadInputTest, AnOverlongNameInAPropertyIsSkippedByNameWhileLongTextLoads)
+{
+	const std::string Label(3000, 'L');
+	const std::string Tag(NAME_SIZE, 'T');
+	WriteProject("Stage");
+	WriteFile(Temp.Path("Stage/Content/Long/Actor.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "ActorLabel": ")J" + Label + R"J(", "Tags": "(\"Short\",\")J" + Tag + R"J(\")" } })J");
+	WriteFile(Temp.Path("Stage/Content/Long/Tagged.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "ActorLabel": "Kept", "Tags": "(\"Short\",\")J" + Tag.substr(1) + R"J(\")" } })J");
+	FHostLogCapture Log;
+	ASSERT_TRUE(Boot("Stage")) << Dump(Log);
+
+	const AActor* Actor = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/Long/Actor.Actor")));
+	ASSERT_NE(Actor, nullptr) << Dump(Log);
+	EXPECT_EQ(Actor->GetActorLabel().Len(), 3000);
+	EXPECT_TRUE(Actor->Tags.IsEmpty());
+	EXPECT_TRUE(Reports(Log, Temp.Path("Stage/Content/Long/Actor.uasset.json"), TEXT("could not import Actor.Tags: its text holds a name of 1024 characters"))) << Dump(Log);
+
+	// One character shorter is the longest name there is: it loads.
+	const AActor* Tagged = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/Long/Tagged.Tagged")));
+	ASSERT_NE(Tagged, nullptr) << Dump(Log);
+	ASSERT_EQ(Tagged->Tags.Num(), 2);
+	EXPECT_EQ(Tagged->Tags[1].ToString().Len(), NAME_SIZE - 1);
 }
 
 TEST_F(FileBadInputTest, AStartupMapThatIsNoMapLeavesAnEmptyEditorAndTheFileAsItWas)

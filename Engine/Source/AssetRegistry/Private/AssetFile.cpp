@@ -27,6 +27,84 @@ const TCHAR* const AssetFile::MapExtension = TEXT(".umap.json");
 
 namespace
 {
+	/**
+	 * The first text the file would make a name of (an object's name or class path, a property's name) that is
+	 * NAME_SIZE characters or longer, or nothing. A package's names come from its name table, which cannot hold such a name; text
+	 * here can, and making a name of it stops the engine at its check.
+	 */
+	FString FindOverlongName(const FJson& Object)
+	{
+		if (!Object.is_object())
+		{
+			return FString();
+		}
+		for (const char* Field : { "Name", "Class" })
+		{
+			if (Object.contains(Field) && Object[Field].is_string())
+			{
+				FString Name = AssetStrings::FromUtf8(Object[Field].get<std::string>());
+				if (Name.Len() >= NAME_SIZE)
+				{
+					return Name;
+				}
+			}
+		}
+		if (Object.contains("Properties") && Object["Properties"].is_object())
+		{
+			for (const auto& Entry : Object["Properties"].items())
+			{
+				FString Name = AssetStrings::FromUtf8(Entry.key());
+				if (Name.Len() >= NAME_SIZE)
+				{
+					return Name;
+				}
+			}
+		}
+		if (Object.contains("Subobjects") && Object["Subobjects"].is_array())
+		{
+			for (const FJson& Subobject : Object["Subobjects"])
+			{
+				FString Name = FindOverlongName(Subobject);
+				if (!Name.IsEmpty())
+				{
+					return Name;
+				}
+			}
+		}
+		return FString();
+	}
+
+	/** The longest run of the text that a name could be made of: the property text form's delimiters end a run. */
+	int32 LongestNameRun(const FString& Text)
+	{
+		int32 Longest = 0;
+		int32 Run = 0;
+		for (TCHAR Char : Text)
+		{
+			if (FChar::IsWhitespace(Char) || FCString::Strchr(TEXT("()[]{},=\"'\\./:"), Char) != nullptr)
+			{
+				Run = 0;
+				continue;
+			}
+			Longest = FMath::Max(Longest, ++Run);
+		}
+		return Longest;
+	}
+
+	/** Whether the property holds only free text (strings and texts, or containers of them), never a name. */
+	bool HoldsOnlyText(const FProperty* Property)
+	{
+		if (const FArrayProperty* Array = CastField<FArrayProperty>(Property))
+		{
+			return HoldsOnlyText(Array->Inner);
+		}
+		if (const FMapProperty* Map = CastField<FMapProperty>(Property))
+		{
+			return HoldsOnlyText(Map->KeyProp) && HoldsOnlyText(Map->ValueProp);
+		}
+		return CastField<FStrProperty>(Property) != nullptr || CastField<FTextProperty>(Property) != nullptr;
+	}
+
 	bool ReadJson(const FString& Filename, FJson& OutJson)
 	{
 		std::ifstream Stream(AssetStrings::ToUtf8(Filename), std::ios::binary);
@@ -54,6 +132,12 @@ namespace
 		if (OutJson.contains("Name") && (!OutJson["Name"].is_string() || OutJson["Name"].get<std::string>().empty()))
 		{
 			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s is malformed: its \"Name\" is not a name"), *Filename);
+			return false;
+		}
+		const FString Name = FindOverlongName(OutJson);
+		if (!Name.IsEmpty())
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s is malformed: it holds a name of %d characters (%s...); names take up to %d"), *Filename, Name.Len(), *Name.Left(32), NAME_SIZE - 1);
 			return false;
 		}
 		return true;
@@ -162,6 +246,12 @@ namespace
 			else
 			{
 				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: %s.%s must be text in the property text form"), *Filename, *Object->GetName(), *PropertyName);
+				continue;
+			}
+			const int32 NameRun = HoldsOnlyText(Property) ? 0 : LongestNameRun(Text);
+			if (NameRun >= NAME_SIZE)
+			{
+				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: could not import %s.%s: its text holds a name of %d characters; names take up to %d"), *Filename, *Object->GetName(), *PropertyName, NameRun, NAME_SIZE - 1);
 				continue;
 			}
 			if (Property->ImportText_Direct(*Text, Property->ContainerPtrToValuePtr<void>(Object), Object, PPF_None) == nullptr)
