@@ -74,14 +74,14 @@ namespace
 		return FString();
 	}
 
-	/** The longest run of the text that a name could be made of: the property text form's delimiters end a run. */
+	/** The longest run of the text that a name could be made of: the text form's delimiters end a run; a package path with its slashes is one name. */
 	int32 LongestNameRun(const FString& Text)
 	{
 		int32 Longest = 0;
 		int32 Run = 0;
 		for (TCHAR Char : Text)
 		{
-			if (FChar::IsWhitespace(Char) || FCString::Strchr(TEXT("()[]{},=\"'\\./:"), Char) != nullptr)
+			if (FChar::IsWhitespace(Char) || FCString::Strchr(TEXT("()[]{},=\"'\\.:"), Char) != nullptr)
 			{
 				Run = 0;
 				continue;
