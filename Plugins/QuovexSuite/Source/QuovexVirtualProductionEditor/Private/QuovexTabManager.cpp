@@ -25,30 +25,30 @@ FQuovexTabDescriptor::FQuovexTabDescriptor(FName InTabId, const FText& InDisplay
 {
 }
 
-FQuovexTabDescriptor FQuovexTabManager::TakeLogTab(FName(TEXT("QuovexTakeLog"), FNAME_Add), LOCTEXT("TakeLogTabDisplayName", "Take Log"));
-FQuovexTabDescriptor FQuovexTabManager::TakeImporterTab(FName(TEXT("QuovexTakeImporter"), FNAME_Add), LOCTEXT("TakeImporterTabDisplayName", "Take Importer"));
-FQuovexTabDescriptor FQuovexTabManager::StatusTab(FName(TEXT("QuovexStatus"), FNAME_Add), LOCTEXT("StatusTabDisplayName", "Status"));
-FQuovexTabDescriptor FQuovexTabManager::StageManagerTab(FName(TEXT("QuovexStageManager"), FNAME_Add), LOCTEXT("StageManagerTabDisplayName", "Stage Manager"));
-FQuovexTabDescriptor FQuovexTabManager::OrvaneViewTab(FName(TEXT("QuovexOrvaneView"), FNAME_Add), LOCTEXT("OrvaneViewDisplayName", "Orvanes"));
-FQuovexTabDescriptor FQuovexTabManager::VideoControllerTab(FName(TEXT("QuovexVideoController"), FNAME_Add), LOCTEXT("VideoControllerTabDisplayName", "Video Controller"));
-FQuovexTabDescriptor FQuovexTabManager::BeamInManagerTab(FName(TEXT("QuovexBeamInManager"), FNAME_Add), LOCTEXT("BeamInManagerTabDisplayName", "Beam In Manager"));
-FQuovexTabDescriptor FQuovexTabManager::ArriControllerTab(FName(TEXT("QuovexArriController"), FNAME_Add), LOCTEXT("ArriControllerTabDisplayName", "Arri Control"));
-FQuovexTabDescriptor FQuovexTabManager::SonyControllerTab(FName(TEXT("QuovexSonyController"), FNAME_Add), LOCTEXT("SonyControllerTabDisplayName", "Sony Control"));
-FQuovexTabDescriptor FQuovexTabManager::RedControllerTab(FName(TEXT("QuovexRedController"), FNAME_Add), LOCTEXT("RedControllerTabDisplayName", "Red Control"));
-FQuovexTabDescriptor FQuovexTabManager::CameraMonitorTab(FName(TEXT("QuovexCameraMonitor"), FNAME_Add), LOCTEXT("CameraMonitorTabDisplayName", "Camera Monitor"));
-FQuovexTabDescriptor FQuovexTabManager::HyperdeckControllerTab(FName(TEXT("QuovexHyperdeckController"), FNAME_Add), LOCTEXT("HyperdeckControllerTabDisplayName", "Hyperdeck Control"));
-FQuovexTabDescriptor FQuovexTabManager::ExternalRecorderMonitorTab(FName(TEXT("QuovexExternalRecorderMonitor"), FNAME_Add), LOCTEXT("ExternalRecorderMonitorTabDisplayName", "External Recorder Monitor"));
-FQuovexTabDescriptor FQuovexTabManager::AnimationControlTab(FName(TEXT("QuovexAnimationControl"), FNAME_Add), LOCTEXT("AnimationControlTabDisplayName", "Animation Control"));
-FQuovexTabDescriptor FQuovexTabManager::CaldraManagerTab(FName(TEXT("ZUZCaldraManager"), FNAME_Add), LOCTEXT("CaldraManagerTabDisplayName", "Caldra"));
-FQuovexTabDescriptor FQuovexTabManager::LensCalSequenceGeneratorTab(FName(TEXT("QuovexLensCalSequenceGenerator"), FNAME_Add), LOCTEXT("LensCalSequenceGeneratorTabDisplayName", "Lens Cal Sequence"));
-FQuovexTabDescriptor FQuovexTabManager::KeyerTab(FName(TEXT("QuovexKeyer"), FNAME_Add), LOCTEXT("KeyerTabDisplayName", "Keyer"));
-FQuovexTabDescriptor FQuovexTabManager::LensTweakerTab(FName(TEXT("QuovexLensTweaker"), FNAME_Add), LOCTEXT("LensTweakerTabDisplayName", "Lens Tweaker"));
-FQuovexTabDescriptor FQuovexTabManager::OpenFocalDistanceWizTab(FName(TEXT("QuovexFocalDistanceWizard"), FNAME_Add), LOCTEXT("FocalDisWizDisplayName", "Focal Distance Wizard"));
-FQuovexTabDescriptor FQuovexTabManager::OpenNearWideTweakGraphTab(FName(TEXT("QuovexNearWideGraph"), FNAME_Add), LOCTEXT("QuovexNearWideGraphDisplayName", "Near Wide Graph"));
-FQuovexTabDescriptor FQuovexTabManager::MeshBuilderTab(FName(TEXT("QuovexMeshBuilder"), FNAME_Add), LOCTEXT("MeshBuilderTabDisplayName", "Mesh Builder"));
-FQuovexTabDescriptor FQuovexTabManager::XRControllerTab(FName(TEXT("QuovexXRController"), FNAME_Add), LOCTEXT("XRControllerTabDisplayName", "XR Controller"));
-FQuovexTabDescriptor FQuovexTabManager::XRMultiCamTab(FName(TEXT("QuovexXRMultiCam"), FNAME_Add), LOCTEXT("QuovexXRMultiCamDisplayName", "XR Multi Cam"));
-FQuovexTabDescriptor FQuovexTabManager::XRColorTransferTab(FName(TEXT("QuovexColorTransfer"), FNAME_Add), LOCTEXT("QuovexColorTransferDisplayName", "XR Color Transfer"));
+FQuovexTabDescriptor FQuovexTabManager::TakeLogTab(FName(TEXT("QuovexTakeLog")), LOCTEXT("TakeLogTabDisplayName", "Take Log"));
+FQuovexTabDescriptor FQuovexTabManager::TakeImporterTab(FName(TEXT("QuovexTakeImporter")), LOCTEXT("TakeImporterTabDisplayName", "Take Importer"));
+FQuovexTabDescriptor FQuovexTabManager::StatusTab(FName(TEXT("QuovexStatus")), LOCTEXT("StatusTabDisplayName", "Status"));
+FQuovexTabDescriptor FQuovexTabManager::StageManagerTab(FName(TEXT("QuovexStageManager")), LOCTEXT("StageManagerTabDisplayName", "Stage Manager"));
+FQuovexTabDescriptor FQuovexTabManager::OrvaneViewTab(FName(TEXT("QuovexOrvaneView")), LOCTEXT("OrvaneViewDisplayName", "Orvanes"));
+FQuovexTabDescriptor FQuovexTabManager::VideoControllerTab(FName(TEXT("QuovexVideoController")), LOCTEXT("VideoControllerTabDisplayName", "Video Controller"));
+FQuovexTabDescriptor FQuovexTabManager::BeamInManagerTab(FName(TEXT("QuovexBeamInManager")), LOCTEXT("BeamInManagerTabDisplayName", "Beam In Manager"));
+FQuovexTabDescriptor FQuovexTabManager::ArriControllerTab(FName(TEXT("QuovexArriController")), LOCTEXT("ArriControllerTabDisplayName", "Arri Control"));
+FQuovexTabDescriptor FQuovexTabManager::SonyControllerTab(FName(TEXT("QuovexSonyController")), LOCTEXT("SonyControllerTabDisplayName", "Sony Control"));
+FQuovexTabDescriptor FQuovexTabManager::RedControllerTab(FName(TEXT("QuovexRedController")), LOCTEXT("RedControllerTabDisplayName", "Red Control"));
+FQuovexTabDescriptor FQuovexTabManager::CameraMonitorTab(FName(TEXT("QuovexCameraMonitor")), LOCTEXT("CameraMonitorTabDisplayName", "Camera Monitor"));
+FQuovexTabDescriptor FQuovexTabManager::HyperdeckControllerTab(FName(TEXT("QuovexHyperdeckController")), LOCTEXT("HyperdeckControllerTabDisplayName", "Hyperdeck Control"));
+FQuovexTabDescriptor FQuovexTabManager::ExternalRecorderMonitorTab(FName(TEXT("QuovexExternalRecorderMonitor")), LOCTEXT("ExternalRecorderMonitorTabDisplayName", "External Recorder Monitor"));
+FQuovexTabDescriptor FQuovexTabManager::AnimationControlTab(FName(TEXT("QuovexAnimationControl")), LOCTEXT("AnimationControlTabDisplayName", "Animation Control"));
+FQuovexTabDescriptor FQuovexTabManager::CaldraManagerTab(FName(TEXT("ZUZCaldraManager")), LOCTEXT("CaldraManagerTabDisplayName", "Caldra"));
+FQuovexTabDescriptor FQuovexTabManager::LensCalSequenceGeneratorTab(FName(TEXT("QuovexLensCalSequenceGenerator")), LOCTEXT("LensCalSequenceGeneratorTabDisplayName", "Lens Cal Sequence"));
+FQuovexTabDescriptor FQuovexTabManager::KeyerTab(FName(TEXT("QuovexKeyer")), LOCTEXT("KeyerTabDisplayName", "Keyer"));
+FQuovexTabDescriptor FQuovexTabManager::LensTweakerTab(FName(TEXT("QuovexLensTweaker")), LOCTEXT("LensTweakerTabDisplayName", "Lens Tweaker"));
+FQuovexTabDescriptor FQuovexTabManager::OpenFocalDistanceWizTab(FName(TEXT("QuovexFocalDistanceWizard")), LOCTEXT("FocalDisWizDisplayName", "Focal Distance Wizard"));
+FQuovexTabDescriptor FQuovexTabManager::OpenNearWideTweakGraphTab(FName(TEXT("QuovexNearWideGraph")), LOCTEXT("QuovexNearWideGraphDisplayName", "Near Wide Graph"));
+FQuovexTabDescriptor FQuovexTabManager::MeshBuilderTab(FName(TEXT("QuovexMeshBuilder")), LOCTEXT("MeshBuilderTabDisplayName", "Mesh Builder"));
+FQuovexTabDescriptor FQuovexTabManager::XRControllerTab(FName(TEXT("QuovexXRController")), LOCTEXT("XRControllerTabDisplayName", "XR Controller"));
+FQuovexTabDescriptor FQuovexTabManager::XRMultiCamTab(FName(TEXT("QuovexXRMultiCam")), LOCTEXT("QuovexXRMultiCamDisplayName", "XR Multi Cam"));
+FQuovexTabDescriptor FQuovexTabManager::XRColorTransferTab(FName(TEXT("QuovexColorTransfer")), LOCTEXT("QuovexColorTransferDisplayName", "XR Color Transfer"));
 
 FQuovexTabManager& FQuovexTabManager::Get()
 {
