@@ -99,10 +99,12 @@ namespace
 		const double CopySeconds = QuovexBenchmark::ProcessCpuSeconds() - Start;
 		FEditorHost::Shutdown();
 
+		// clang-format off
 		const char* Problem = !bLoadedInPhase ? "The editor module was not loaded after the engine's post-init broadcast"
 			: SpawnersSeconds < 0.0 ? "The level editor never announced its tab manager"
 			: !bCopied ? "The plugin's layouts could not be copied"
 			: nullptr;
+		// clang-format on
 		if (Problem)
 		{
 			std::fprintf(stderr, "%s\n", Problem);

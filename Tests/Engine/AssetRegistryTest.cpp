@@ -279,6 +279,7 @@ TEST_F(AssetRegistryTest, LoadThroughSoftObjectPathCreatesObjectsAndImportsPrope
 {
 	const FString PresetPackage = PackageName(TEXT("LiveLink/StagePreset"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
+	// clang-format off
 	WriteFile("LiveLink/StagePreset.uasset.json", R"J({
 		"Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "CamSettings", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
@@ -287,6 +288,7 @@ TEST_F(AssetRegistryTest, LoadThroughSoftObjectPathCreatesObjectsAndImportsPrope
 			"Sources": "((Guid=0000000A0000000B0000000C0000000D,SourceType=INVTEXT(\"Tracker\")))",
 			"Subjects": "((Key=(Source=0000000A0000000B0000000C0000000D,SubjectName=(Name=\"CamA\")),Role=\"/Script/LiveLinkInterface.LiveLinkCameraRole\",Settings=\")J" + Root8 + R"J(/LiveLink/StagePreset.StagePreset:CamSettings\",bEnabled=True))"
 		} })J");
+	// clang-format on
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 	UE::AssetRegistryHost::StartAssetScan();
 
@@ -375,9 +377,11 @@ TEST_F(AssetRegistryTest, SaveAndReloadOfAPresetKeepsReferencesToItsSubobjects)
 {
 	const FString PresetPackage = PackageName(TEXT("RoundTrip"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
+	// clang-format off
 	WriteFile("RoundTrip.uasset.json", R"J({ "Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "S", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings", "Properties": { "bRebroadcastSubject": "True" } } ],
 		"Properties": { "Subjects": "((Key=(SubjectName=(Name=\"Cam\")),Role=\"/Script/LiveLinkInterface.LiveLinkTransformRole\",Settings=\")J" + Root8 + R"J(/RoundTrip.RoundTrip:S\",bEnabled=True))" } })J");
+	// clang-format on
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 
 	UPackage* First = LoadPackage(nullptr, *PresetPackage, LOAD_None);

@@ -222,8 +222,10 @@ TEST_F(CommandSetTest, RuntimeCommandsJoinTheContextAfterTheMacroCommands)
 	FTestCommands::Register();
 	TSharedRef<FBindingContext> Context = FInputBindingManager::Get().GetContextByName(TestContextName).ToSharedRef();
 
+	// clang-format off
 	TSharedPtr<FUICommandInfo> Extra = Context->NewCommand(TEXT("ExtraThing"), FText::FromString(TEXT("Extra")), FText::FromString(TEXT("An extra thing")))
 		.UserInterfaceType(EUserInterfaceActionType::Check);
+	// clang-format on
 
 	TArray<TSharedPtr<FUICommandInfo>> Commands;
 	FInputBindingManager::Get().GetCommandInfosFromContext(TestContextName, Commands);

@@ -40,6 +40,7 @@ namespace
 			{
 				++Spawns;
 				SpawnedFor = Args.GetTabId().TabType;
+				// clang-format off
 				return SNew(SDockTab)
 					.Label(FText::FromString(TEXT("Panel")))
 					.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this](TSharedRef<SDockTab> Tab)
@@ -50,6 +51,7 @@ namespace
 					[
 						SNew(STextBlock).Text(FText::FromString(TEXT("content")))
 					];
+				// clang-format on
 			}));
 		}
 

@@ -26,11 +26,13 @@ namespace
 	std::string PanelAsset(const std::string& Name, const std::string& ParentClass)
 	{
 		const std::string Path = "/Game/Panels/" + Name + "." + Name;
+		// clang-format off
 		return R"JSON({ "Class": "/Script/Blutility.EditorUtilityWidgetBlueprint",
   "Properties": { "ParentClass": ")JSON" + ParentClass + R"JSON(", "WidgetTree": ")JSON" + Path + R"JSON(:WidgetTree" },
   "Subobjects": [ { "Name": "WidgetTree", "Class": "/Script/UMG.WidgetTree",
     "Properties": { "RootWidget": ")JSON" + Path + R"JSON(:WidgetTree.Title" },
     "Subobjects": [ { "Name": "Title", "Class": "/Script/UMG.TextBlock", "Properties": { "Text": "INVTEXT(\")JSON" + Name + R"JSON(\")" } } ] } ] })JSON";
+		// clang-format on
 	}
 
 	const char* const UtilityWidgetClass = "/Script/Blutility.EditorUtilityWidget";

@@ -355,6 +355,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 	int32 Closes = 0;
 	bool bMayClose = true;
 	const TSharedRef<FWorkspaceItem> Group = FWorkspaceItem::NewGroup(FText::FromString(TEXT("Stage Tools")));
+	// clang-format off
 	Tabs->RegisterTabSpawner(ConsolePanelName, FOnSpawnTab::CreateLambda([&](const FSpawnTabArgs&)
 	{
 		++Spawns;
@@ -366,6 +367,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 		.SetDisplayName(FText::FromString(TEXT("Console Panel Display")))
 		.SetMenuType(ETabSpawnerMenuType::Hidden)
 		.SetGroup(Group);
+	// clang-format on
 
 	EXPECT_TRUE(Run(TEXT("tabs")));
 	EXPECT_TRUE(Output.Has(TEXT("  HeadlessConsolePanel | Console Panel Display | Hidden | Stage Tools"))) << TCHAR_TO_UTF8(*Output.Joined());

@@ -285,6 +285,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 {
 	// A Blueprint-like subscriber: a run-time class implementing the interface event in "script".
 	TArray<FString> Calls;
+	// clang-format off
 	UClass* Subscriber = UE::ObjectHost::FRuntimeClassBuilder(TEXT("BP_ReflectionSubscriber_C"), UObject::StaticClass())
 		.AddInterface(UReflectionTestListener::StaticClass())
 		.AddFunctionOverride(FName(TEXT("OnPing")), [&Calls](UObject* Self, void* Parms)
@@ -297,6 +298,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 			Calls.Add(Self->GetName() + TEXT(":") + Source + TEXT(":") + Count);
 		})
 		.Build();
+	// clang-format on
 	EXPECT_TRUE(Subscriber->ImplementsInterface(UReflectionTestListener::StaticClass()));
 	EXPECT_FALSE(Subscriber->HasAnyClassFlags(CLASS_Native));
 
@@ -316,6 +318,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 	EXPECT_EQ(IReflectionTestListener::Execute_Describe(Native, TEXT("I am ")), FString(TEXT("I am NativeListener")));
 
 	// A run-time child of the native class overrides a class event and keeps the native interface part.
+	// clang-format off
 	UClass* Child = UE::ObjectHost::FRuntimeClassBuilder(TEXT("BP_ReflectionChild_C"), UReflectionTestObject::StaticClass())
 		.AddFunctionOverride(FName(TEXT("Hook")), [](UObject* Self, void* Parms)
 		{
@@ -324,6 +327,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 			*Signature->GetReturnProperty()->ContainerPtrToValuePtr<int32>(Parms) = Input + 100;
 		})
 		.Build();
+	// clang-format on
 	UReflectionTestObject* ChildObject = NewObject<UReflectionTestObject>(GetTransientPackage(), Child, TEXT("ChildListener"));
 	EXPECT_TRUE(ChildObject->IsA<UReflectionTestObject>());
 	EXPECT_EQ(ChildObject->Hook(1), 101);

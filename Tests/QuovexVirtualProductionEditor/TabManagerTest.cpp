@@ -298,6 +298,7 @@ TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	static UObject* Second = nullptr;
+	// clang-format off
 	UClass* Leaver = UE::ObjectHost::FRuntimeClassBuilder(*UniqueClassName(TEXT("TabLeaver")), UObject::StaticClass())
 		.AddInterface(UQuovexTabManagerInterface::StaticClass())
 		.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void*)
@@ -307,6 +308,7 @@ TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 			FQuovexTabManager::Get().UnsubscribeEvents(Second);
 		})
 		.Build();
+	// clang-format on
 	UObject* First = NewSubscriber(Leaver, TEXT("First"));
 	Second = NewSubscriber(SubscriberClass(), TEXT("Second"));
 	ASSERT_TRUE(Manager.SubscribeEvents(First));

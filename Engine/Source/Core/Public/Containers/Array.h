@@ -988,5 +988,7 @@ uint32 GetTypeHash(const TArray<ElementType, AllocatorType>& Array)
 	return Hash;
 }
 
+// clang-format off
 template<typename T> struct TIsTArray { enum { Value = false }; };
 template<typename T, typename A> struct TIsTArray<TArray<T, A>> { enum { Value = true }; };
+// clang-format on

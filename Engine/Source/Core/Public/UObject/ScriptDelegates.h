@@ -354,6 +354,7 @@ namespace UE::Delegates::Private
 #define UE_DYNDELEGATE_COPYOUT_6(T1, N1, T2, N2, T3, N3, T4, N4, T5, N5, T6, N6) UE_DYNDELEGATE_COPYOUT_5(T1, N1, T2, N2, T3, N3, T4, N4, T5, N5) UE::Delegates::Private::CopyOutParam<T6>(N6, Parms.N6);
 
 /** Object-binding helpers shared by single and multicast dynamic delegates. */
+// clang-format off
 #define UE_DYNDELEGATE_SINGLE_CLASS(DelegateName, RetType, Count, ...) \
 	class DelegateName : public TScriptDelegate<FWeakObjectPtr> \
 	{ \
@@ -477,6 +478,7 @@ namespace UE::Delegates::Private
 			UE_DYNDELEGATE_COPYOUT_##Count(__VA_ARGS__) \
 		} \
 	};
+// clang-format on
 
 #define BindDynamic(UserObject, FuncName) __Internal_BindDynamic(UserObject, FuncName, STATIC_FUNCTION_FNAME(TEXT(#FuncName)))
 #define AddDynamic(UserObject, FuncName) __Internal_AddDynamic(UserObject, FuncName, STATIC_FUNCTION_FNAME(TEXT(#FuncName)))

@@ -97,7 +97,9 @@ namespace
 		{
 			FString Token;
 			const TCHAR* Start = SkipWhitespace(Buffer);
+			// clang-format off
 			const TCHAR* After = *Start == TEXT('"') ? ReadQuotedString(Start, Token) : (PortFlags & PPF_Delimited) ? ReadDelimitedToken(Start, Token) : (Token = FString(Start).TrimStartAndEnd(), Start + FCString::Strlen(Start));
+			// clang-format on
 			if (!After || !((FTopLevelAssetPath*)Data)->TrySetPath(Token))
 			{
 				ReportImportError(ErrorText, FString::Printf(TEXT("'%s' is not a top-level asset path"), *Token));
@@ -129,6 +131,7 @@ namespace
 		return Struct; \
 	}
 
+// clang-format off
 UE_NATIVE_STRUCT_CONSTRUCT(FVector,
 	Struct = MakeStruct(TEXT("Vector"), new UScriptStruct::TCppStructOps<FVector>());
 	AddField<FDoubleProperty>(Struct, TEXT("X"), STRUCT_OFFSET(FVector, X));
@@ -179,6 +182,7 @@ UE_NATIVE_STRUCT_CONSTRUCT(FSoftClassPath,
 
 UE_NATIVE_STRUCT_CONSTRUCT(FTopLevelAssetPath,
 	Struct = MakeStruct(TEXT("TopLevelAssetPath"), new FTopLevelAssetPathOps());)
+// clang-format on
 
 namespace
 {
@@ -237,6 +241,7 @@ namespace
 	};
 }
 
+// clang-format off
 UE_NATIVE_STRUCT_CONSTRUCT(FGuid,
 	Struct = MakeStruct(TEXT("Guid"), new FGuidOps());
 	AddField<FUInt32Property>(Struct, TEXT("A"), STRUCT_OFFSET(FGuid, A));
@@ -257,6 +262,7 @@ UE_NATIVE_STRUCT_CONSTRUCT(FTransform,
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Rotation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Rotation), FieldFlags, Z_Construct_UScriptStruct_FQuat()));
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Translation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Translation), FieldFlags, Z_Construct_UScriptStruct_FVector()));
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Scale3D")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Scale3D), FieldFlags, Z_Construct_UScriptStruct_FVector()));)
+// clang-format on
 
 
 template <>

@@ -179,7 +179,9 @@ namespace
 				while (Position < Text.size())
 				{
 					const char Char = Text[Position++];
+					// clang-format off
 					Depth += Char == '(' ? 1 : Char == ')' ? -1 : 0;
+					// clang-format on
 					if (Depth == 0)
 					{
 						return true;
@@ -390,7 +392,9 @@ namespace
 		int32 Depth = 0;
 		for (; *Cursor; ++Cursor)
 		{
+			// clang-format off
 			Depth += *Cursor == TEXT('(') ? 1 : *Cursor == TEXT(')') ? -1 : 0;
+			// clang-format on
 			if (Depth == 0)
 			{
 				return Cursor + 1;

@@ -115,8 +115,10 @@ namespace
 			}
 			if (bMissingValue)
 			{
+				// clang-format off
 				Out.Log(ELogVerbosity::Error, Arg.IsEmpty() ? FString::Printf(TEXT("Argument %d is empty; give a project file or leave it out"), Index)
 					: FString::Printf(TEXT("Argument %d (%s) has no value"), Index, *Arg));
+				// clang-format on
 				Result.bValid = false;
 				continue;
 			}

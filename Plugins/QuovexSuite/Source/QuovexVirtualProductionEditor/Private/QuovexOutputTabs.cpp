@@ -45,9 +45,11 @@ void FQuovexTabManager::RegisterOutputViewportTabSpawner()
 
 TSharedRef<SDockTab> FQuovexTabManager::SpawnQuovexOutputTab(const FSpawnTabArgs& SpawnTabArgs, FText Label, FName LayoutName)
 {
+	// clang-format off
 	TSharedRef<SDockTab> OutputTab = SNew(SDockTab)
 		.Label(Label)
 		.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateStatic(&FQuovexTabManager::ViewportTabClosed, LayoutName));
+	// clang-format on
 
 	TSharedPtr<FLevelViewportTabContent> TabContent = MakeShareable(new FLevelViewportTabContent());
 
