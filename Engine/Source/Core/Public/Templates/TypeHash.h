@@ -50,13 +50,21 @@ inline constexpr std::enable_if_t<std::is_integral_v<T> || std::is_enum_v<T>, ui
 
 inline uint32 GetTypeHash(float Value)
 {
-	union { float F; uint32 U; } Bits{ Value == 0.0f ? 0.0f : Value };
+	union
+	{
+		float F;
+		uint32 U;
+	} Bits{ Value == 0.0f ? 0.0f : Value };
 	return Bits.U;
 }
 
 inline uint32 GetTypeHash(double Value)
 {
-	union { double D; uint64 U; } Bits{ Value == 0.0 ? 0.0 : Value };
+	union
+	{
+		double D;
+		uint64 U;
+	} Bits{ Value == 0.0 ? 0.0 : Value };
 	return GetTypeHash(Bits.U);
 }
 

@@ -208,8 +208,7 @@ int main(int Argc, char** Argv)
 
 	// File and folder dialogues ask on the console: the next input line is the answer.
 	bool bInputRefused = false;
-	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, &bInputRefused, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request)
-	{
+	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, &bInputRefused, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request) {
 		StdOut.Log(FString::Printf(TEXT("Dialog: %s (answer with a path; empty cancels)"), *Request.Describe()));
 		if (bInteractive)
 		{
