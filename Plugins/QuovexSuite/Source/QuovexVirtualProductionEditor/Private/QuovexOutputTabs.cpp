@@ -54,8 +54,7 @@ TSharedRef<SDockTab> FQuovexTabManager::SpawnQuovexOutputTab(const FSpawnTabArgs
 	TSharedPtr<FLevelViewportTabContent> TabContent = MakeShareable(new FLevelViewportTabContent());
 
 	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
-	const AssetEditorViewportFactoryFunction MakeViewport = [&LevelEditorModule](const FAssetEditorViewportConstructionArgs& ConstructionArgs) -> TSharedRef<SEditorViewport>
-	{
+	const AssetEditorViewportFactoryFunction MakeViewport = [&LevelEditorModule](const FAssetEditorViewportConstructionArgs& ConstructionArgs) -> TSharedRef<SEditorViewport> {
 		return SNew(SLevelViewport, ConstructionArgs)
 			.ParentLevelEditor(LevelEditorModule.GetLevelEditorInstance());
 	};
