@@ -65,7 +65,7 @@ namespace
 	protected:
 		virtual void SetUp() override
 		{
-			static std::atomic<int32> Counter{0};
+			static std::atomic<int32> Counter{ 0 };
 			const int32 Id = ++Counter;
 			Root = FString::Printf(TEXT("/AssetFormTest%d"), Id);
 			Dir = fs::temp_directory_path() / ("AssetFormTest_" + std::to_string(::getpid()) + "_" + std::to_string(Id));

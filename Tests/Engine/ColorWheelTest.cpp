@@ -15,8 +15,7 @@ namespace
 		{
 			return SNew(SColorWheel)
 				.SelectedColor(TAttribute<FLinearColor>::CreateLambda([this]() { return Selected; }))
-				.OnValueChanged(FOnLinearColorValueChanged::CreateLambda([this](FLinearColor Value)
-				{
+				.OnValueChanged(FOnLinearColorValueChanged::CreateLambda([this](FLinearColor Value) {
 					Events.Add(TEXT("change ") + Value.ToString());
 					Selected = Value;
 				}))

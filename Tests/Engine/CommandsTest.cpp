@@ -75,8 +75,7 @@ namespace
 		{
 			FTestCommands::RegisterCommandsCalls = 0;
 			FTestCommandsTwin::RegisterCommandsCalls = 0;
-			ChangedHandle = FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context)
-			{
+			ChangedHandle = FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context) {
 				ChangedContexts.Add(Context.GetContextName());
 			});
 		}

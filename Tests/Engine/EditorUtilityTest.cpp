@@ -180,8 +180,7 @@ TEST_F(EditorUtilityTest, RegisteredTabOpensClosesAsTheUserWouldAndReopens)
 	// Registered the way an editor module does it: its own spawner, the Blueprint builds the tab.
 	const FName TabId(TEXT("EUW_Basic_Panel"));
 	int32 ClosedCount = 0;
-	Tabs->RegisterTabSpawner(TabId, FOnSpawnTab::CreateLambda([Blueprint, &ClosedCount](const FSpawnTabArgs& Args)
-	{
+	Tabs->RegisterTabSpawner(TabId, FOnSpawnTab::CreateLambda([Blueprint, &ClosedCount](const FSpawnTabArgs& Args) {
 		TSharedRef<SDockTab> Tab = Blueprint->SpawnEditorUITab(Args);
 		Tab->SetOnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([&ClosedCount](TSharedRef<SDockTab>) { ++ClosedCount; }));
 		return Tab;

@@ -176,8 +176,7 @@ TEST_F(LevelViewportTest, TheWindowMenuListsMenuTabsThenExtensionsBeforeItsLayou
 	RegisterViewportTabSpawner(TEXT("HiddenViewports"), TEXT("Hidden"), ETabSpawnerMenuType::Hidden);
 
 	TSharedPtr<FExtender> Extender = MakeShared<FExtender>();
-	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Menu)
-	{
+	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Menu) {
 		Menu.BeginSection(NAME_None, LOCTEXT("Extension", "Extension"));
 		Menu.AddMenuEntry(LOCTEXT("Added", "Added"), FText::GetEmpty(), FSlateIcon(), FUIAction(), TEXT("Added"));
 		Menu.EndSection();

@@ -22,7 +22,7 @@ namespace
 		return Names;
 	}
 
-	template <int Id>
+	template<int Id>
 	struct TNamedModule : public IModuleInterface
 	{
 		static inline const char* Name = "";

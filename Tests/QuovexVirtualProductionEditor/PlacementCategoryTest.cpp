@@ -126,8 +126,7 @@ TEST_F(PlacementCategoryTest, ShutDownRemovesTheCategory)
 {
 	ASSERT_TRUE(Boot());
 	bool bCategoryGoneAtShutDown = false;
-	PlacementMode().OnPlacementModeCategoryListChanged().AddLambda([&bCategoryGoneAtShutDown]()
-	{
+	PlacementMode().OnPlacementModeCategoryListChanged().AddLambda([&bCategoryGoneAtShutDown]() {
 		bCategoryGoneAtShutDown = IPlacementModeModule::Get().GetRegisteredPlacementCategory(Category) == nullptr;
 	});
 	FEditorHost::Shutdown();

@@ -30,8 +30,7 @@ namespace
 		const FString Name = FString::Printf(TEXT("TabSubscriber%d"), Counter++);
 		return UE::ObjectHost::FRuntimeClassBuilder(*Name, UObject::StaticClass())
 			.AddInterface(UQuovexTabManagerInterface::StaticClass())
-			.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void* Parms)
-			{
+			.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void* Parms) {
 				const FName TabName = *static_cast<FName*>(Parms);
 				GHeard.push_back(HostTest::Utf8(Context->GetName()) + ":" + HostTest::Utf8(TabName.ToString()));
 			})
