@@ -62,22 +62,19 @@ namespace
 		double SpawnersStart = 0.0;
 		double SpawnersSeconds = -1.0;
 		bool bLoadedInPhase = false;
-		const FDelegateHandle PostEngineInit = FCoreDelegates::OnPostEngineInit.AddLambda([&]()
-		{
+		const FDelegateHandle PostEngineInit = FCoreDelegates::OnPostEngineInit.AddLambda([&]() {
 			if (FModuleManager::Get().IsModuleLoaded(QuovexBenchmark::EditorModuleName))
 			{
 				return;
 			}
 			FLevelEditorModule& LevelEditor = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
-			LevelEditor.OnTabManagerChanged().AddLambda([&]()
-			{
+			LevelEditor.OnTabManagerChanged().AddLambda([&]() {
 				SpawnersStart = QuovexBenchmark::ProcessCpuSeconds();
 			});
 			const double Start = QuovexBenchmark::ProcessCpuSeconds();
 			bLoadedInPhase = FModuleManager::Get().LoadModule(FName(QuovexBenchmark::EditorModuleName)) != nullptr;
 			StartupSeconds = QuovexBenchmark::ProcessCpuSeconds() - Start;
-			LevelEditor.OnTabManagerChanged().AddLambda([&]()
-			{
+			LevelEditor.OnTabManagerChanged().AddLambda([&]() {
 				if (SpawnersSeconds < 0.0)
 				{
 					SpawnersSeconds = QuovexBenchmark::ProcessCpuSeconds() - SpawnersStart;
