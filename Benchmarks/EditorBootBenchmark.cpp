@@ -62,22 +62,19 @@ namespace
 		double SpawnersStart = 0.0;
 		double SpawnersSeconds = -1.0;
 		bool bLoadedInPhase = false;
-		const FDelegateHandle PostEngineInit = FCoreDelegates::OnPostEngineInit.AddLambda([&]()
-		{
+		const FDelegateHandle PostEngineInit = FCoreDelegates::OnPostEngineInit.AddLambda([&]() {
 			if (FModuleManager::Get().IsModuleLoaded(QuovexBenchmark::EditorModuleName))
 			{
 				return;
 			}
 			FLevelEditorModule& LevelEditor = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
-			LevelEditor.OnTabManagerChanged().AddLambda([&]()
-			{
+			LevelEditor.OnTabManagerChanged().AddLambda([&]() {
 				SpawnersStart = QuovexBenchmark::ProcessCpuSeconds();
 			});
 			const double Start = QuovexBenchmark::ProcessCpuSeconds();
 			bLoadedInPhase = FModuleManager::Get().LoadModule(FName(QuovexBenchmark::EditorModuleName)) != nullptr;
 			StartupSeconds = QuovexBenchmark::ProcessCpuSeconds() - Start;
-			LevelEditor.OnTabManagerChanged().AddLambda([&]()
-			{
+			LevelEditor.OnTabManagerChanged().AddLambda([&]() {
 				if (SpawnersSeconds < 0.0)
 				{
 					SpawnersSeconds = QuovexBenchmark::ProcessCpuSeconds() - SpawnersStart;
@@ -99,10 +96,12 @@ namespace
 		const double CopySeconds = QuovexBenchmark::ProcessCpuSeconds() - Start;
 		FEditorHost::Shutdown();
 
+		// clang-format off
 		const char* Problem = !bLoadedInPhase ? "The editor module was not loaded after the engine's post-init broadcast"
 			: SpawnersSeconds < 0.0 ? "The level editor never announced its tab manager"
 			: !bCopied ? "The plugin's layouts could not be copied"
 			: nullptr;
+		// clang-format on
 		if (Problem)
 		{
 			std::fprintf(stderr, "%s\n", Problem);

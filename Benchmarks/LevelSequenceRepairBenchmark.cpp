@@ -53,7 +53,9 @@ namespace
 		Take.HeldIndices.Reset();
 		for (int32 Index = 0; Index < NumKeys; ++Index)
 		{
+			// clang-format off
 			const int32 Step = HeldPercent == 0 ? Index : HeldPercent == 50 ? Index / 2 : 0;
+			// clang-format on
 			Take.Times.Add(FFrameNumber(Index * 400));
 			Take.Values.Add(FMovieSceneDoubleValue(100.0 + 0.25 * Step));
 		}

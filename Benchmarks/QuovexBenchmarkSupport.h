@@ -169,7 +169,7 @@ namespace QuovexBenchmark
 	 * Boots this process's editor on the demo stage the first time it is asked; Prepare may add content first.
 	 * False (the run marked as failed) when the editor is not up.
 	 */
-	template <typename PrepareType>
+	template<typename PrepareType>
 	bool EnsureEditor(benchmark::State& State, PrepareType&& Prepare)
 	{
 		std::unique_ptr<FDemoStage>& Stage = ProcessStage();

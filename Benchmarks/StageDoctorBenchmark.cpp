@@ -24,8 +24,7 @@ namespace
 	bool EnsureLargeStage(benchmark::State& State)
 	{
 		const int32 ActorCount = static_cast<int32>(State.range(0));
-		const bool bUp = QuovexBenchmark::EnsureEditor(State, [](const QuovexBenchmark::FDemoStage& Stage)
-		{
+		const bool bUp = QuovexBenchmark::EnsureEditor(State, [](const QuovexBenchmark::FDemoStage& Stage) {
 			HostTest::WriteFile(Stage.Temp.Path("Demo/Content/Maps/DoctorBench.umap.json"),
 				R"({ "Class": "/Script/Engine.World", "Subobjects": [ { "Name": "PersistentLevel", "Class": "/Script/Engine.Level" } ] })");
 		});
@@ -50,8 +49,7 @@ namespace
 					continue;
 				}
 				FActorSpawnParameters Parameters;
-				Parameters.CustomPreSpawnInitalization = [Index, Stride](AActor* Camera)
-				{
+				Parameters.CustomPreSpawnInitalization = [Index, Stride](AActor* Camera) {
 					Camera->SetActorLabel(FString::Printf(TEXT("Stage camera %d"), Index));
 					UQuovexLiveLinkComponentController* Controller = NewObject<UQuovexLiveLinkComponentController>(Camera, TEXT("TrackerController"));
 					Controller->SubjectRepresentation.Subject = (Index / Stride) % 2 ? FName(TEXT("CamA")) : FName(TEXT("CamB"));

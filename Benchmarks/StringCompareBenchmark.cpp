@@ -20,18 +20,18 @@ namespace
 				A.Add(Take);
 				switch (Index % 4)
 				{
-				case 0:
-					B.Add(Take);
-					break;
-				case 1:
-					B.Add(FString::Printf(TEXT("Stage%d/Scene%02d_Shot%03d_Take%02d"), Index % 3, Index % 17, Index, Index % 9 + 1));
-					break;
-				case 2:
-					B.Add(Take + TEXT("_Alt"));
-					break;
-				default:
-					B.Add(FString::Printf(TEXT("Backup/Take%02d"), Index % 9));
-					break;
+					case 0:
+						B.Add(Take);
+						break;
+					case 1:
+						B.Add(FString::Printf(TEXT("Stage%d/Scene%02d_Shot%03d_Take%02d"), Index % 3, Index % 17, Index, Index % 9 + 1));
+						break;
+					case 2:
+						B.Add(Take + TEXT("_Alt"));
+						break;
+					default:
+						B.Add(FString::Printf(TEXT("Backup/Take%02d"), Index % 9));
+						break;
 				}
 			}
 		}
@@ -47,7 +47,7 @@ namespace
 	}
 
 	/** One comparison per iteration, walking the pairs in turn. */
-	template <typename CompareType>
+	template<typename CompareType>
 	void ComparePairs(benchmark::State& State, CompareType&& Compare)
 	{
 		const FPairs& Data = Pairs();

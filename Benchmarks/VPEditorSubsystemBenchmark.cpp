@@ -30,8 +30,7 @@ namespace
 	/** A fresh stage of ActorCount actors, every (ActorCount / 100)th a camera following a subject of the demo preset. */
 	bool EnsureStage(benchmark::State& State, int32 ActorCount, bool bWantPlay = false)
 	{
-		if (!QuovexBenchmark::EnsureEditor(State, [](const QuovexBenchmark::FDemoStage& Stage)
-			{
+		if (!QuovexBenchmark::EnsureEditor(State, [](const QuovexBenchmark::FDemoStage& Stage) {
 				// A map per stage size: a map opened again is the package already in memory, actors and all.
 				for (const char* Size : { "100", "1000", "10000" })
 				{
@@ -61,8 +60,7 @@ namespace
 			{
 				const bool bCamera = Index % Stride == Stride - 1;
 				FActorSpawnParameters Parameters;
-				Parameters.CustomPreSpawnInitalization = [bCamera, Index](AActor* Actor)
-				{
+				Parameters.CustomPreSpawnInitalization = [bCamera, Index](AActor* Actor) {
 					if (bCamera)
 					{
 						NewObject<UQuovexLiveLinkComponentController>(Actor, TEXT("TrackerController"))->SubjectRepresentation.Subject = Index % 2 ? FName(TEXT("CamA")) : FName(TEXT("CamB"));

@@ -28,7 +28,7 @@ if [ "$Mode" = "--all" ]; then
 	Findings="$(grep -E '^[^ ].*:[0-9]+:[0-9]+: error:' <<<"$Report" | sort -t: -k1,1 -k2,2n || true)"
 	if [ -n "$Findings" ]; then
 		echo "$Findings"
-		echo "check-format: $(wc -l <<<"$Findings") places in $(cut -d: -f1 <<<"$Findings" | sort -u | wc -l) files are not formatted as .clang-format asks" >&2
+		echo "check-format: $(wc -l <<<"$Findings") places in $(cut -d: -f1 <<<"$Findings" | sort -u | wc -l) files are not formatted as .clang-format asks; 'clang-format-14 -i FILE' fixes a file" >&2
 		exit 1
 	fi
 	echo "check-format: every source file is formatted as .clang-format asks" >&2

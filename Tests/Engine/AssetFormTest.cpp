@@ -65,7 +65,7 @@ namespace
 	protected:
 		virtual void SetUp() override
 		{
-			static std::atomic<int32> Counter{0};
+			static std::atomic<int32> Counter{ 0 };
 			const int32 Id = ++Counter;
 			Root = FString::Printf(TEXT("/AssetFormTest%d"), Id);
 			Dir = fs::temp_directory_path() / ("AssetFormTest_" + std::to_string(::getpid()) + "_" + std::to_string(Id));
@@ -121,11 +121,13 @@ namespace
 	/** A preset whose one subject points at a settings object nested two levels below the asset. */
 	std::string NestedPreset(const std::string& Root8)
 	{
+		// clang-format off
 		return R"J({ "Class": "/Script/LiveLink.LiveLinkPreset",
 			"Subobjects": [ { "Name": "Holder", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
 				"Subobjects": [ { "Name": "Inner", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
 					"Properties": { "bRebroadcastSubject": "True", "Role": "/Script/LiveLinkInterface.LiveLinkCameraRole" } } ] } ],
 			"Properties": { "Subjects": "((Key=(SubjectName=(Name=\"Cam\")),Settings=\")J" + Root8 + R"J(/Nested.Nested:Holder.Inner\",bEnabled=True))" } })J";
+		// clang-format on
 	}
 
 	void ExpectNestedSettings(const ULiveLinkPreset* Preset)

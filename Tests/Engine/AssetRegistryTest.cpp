@@ -75,7 +75,7 @@ namespace
 	protected:
 		virtual void SetUp() override
 		{
-			static std::atomic<int32> Counter{0};
+			static std::atomic<int32> Counter{ 0 };
 			const int32 Id = ++Counter;
 			Root = FString::Printf(TEXT("/RegistryTest%d"), Id);
 			Dir = fs::temp_directory_path() / ("AssetRegistryTest_" + std::to_string(::getpid()) + "_" + std::to_string(Id));
@@ -170,7 +170,7 @@ TEST_F(AssetRegistryTest, ScanFindsAssetsInMountOrderThenPackageOrderAndBroadcas
 	UE::AssetRegistryHost::StartAssetScan();
 	TArray<FAssetData> Assets;
 	Registry.GetAllAssets(Assets);
-	const TArray<FString> Expected = {Root + TEXT("/A"), Root + TEXT("/b"), OtherRoot + TEXT("/Sub/Deep"), OtherRoot + TEXT("/Zed")};
+	const TArray<FString> Expected = { Root + TEXT("/A"), Root + TEXT("/b"), OtherRoot + TEXT("/Sub/Deep"), OtherRoot + TEXT("/Zed") };
 	EXPECT_EQ(Names(Assets), Expected);
 	EXPECT_EQ(FilesLoadedCount, 0);
 	EXPECT_TRUE(Registry.IsLoadingAssets());
@@ -197,7 +197,7 @@ TEST_F(AssetRegistryTest, RootMountedAfterTheScanStartedIsScannedAtOnce)
 	UE::AssetRegistryHost::StartAssetScan();
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir() / TEXT("Late"));
 
-	EXPECT_EQ(Added, TArray<FString>{Root + TEXT("/Preset")});
+	EXPECT_EQ(Added, TArray<FString>{ Root + TEXT("/Preset") });
 	EXPECT_TRUE(Registry.GetAssetByObjectPath(FSoftObjectPath(Root + TEXT("/Preset.Preset"))).IsValid());
 }
 
@@ -215,7 +215,7 @@ TEST_F(AssetRegistryTest, MalformedAssetFilesAreSkippedWithAWarningNamingTheFile
 
 	TArray<FAssetData> Assets;
 	IAssetRegistry::GetChecked().GetAllAssets(Assets);
-	EXPECT_EQ(Names(Assets), TArray<FString>{Root + TEXT("/Good")});
+	EXPECT_EQ(Names(Assets), TArray<FString>{ Root + TEXT("/Good") });
 	EXPECT_TRUE(Log.AnyContains(TEXT("Broken.uasset.json")));
 	EXPECT_TRUE(Log.AnyContains(TEXT("NoClass.uasset.json")));
 	EXPECT_TRUE(Log.AnyContains(TEXT("NotAnObject.uasset.json")));
@@ -235,11 +235,11 @@ TEST_F(AssetRegistryTest, GetAssetsByClassMatchesExactClassUnlessSubclassesAreAs
 
 	TArray<FAssetData> Exact;
 	Registry.GetAssetsByClass(TransformRole, Exact);
-	EXPECT_EQ(Names(Exact), TArray<FString>{Root + TEXT("/Transform")});
+	EXPECT_EQ(Names(Exact), TArray<FString>{ Root + TEXT("/Transform") });
 
 	TArray<FAssetData> WithSubclasses;
 	Registry.GetAssetsByClass(TransformRole, WithSubclasses, true);
-	const TArray<FString> Expected = {Root + TEXT("/Camera"), Root + TEXT("/Transform")};
+	const TArray<FString> Expected = { Root + TEXT("/Camera"), Root + TEXT("/Transform") };
 	EXPECT_EQ(Names(WithSubclasses), Expected);
 
 	// An asset of a class that is not in memory is still listed under its own class path.
@@ -259,7 +259,7 @@ TEST_F(AssetRegistryTest, PathAndFilterQueries)
 
 	TArray<FAssetData> Flat;
 	Registry.GetAssetsByPath(FName(*(Root + TEXT("/Cams"))), Flat);
-	EXPECT_EQ(Names(Flat), TArray<FString>{Root + TEXT("/Cams/One")});
+	EXPECT_EQ(Names(Flat), TArray<FString>{ Root + TEXT("/Cams/One") });
 
 	TArray<FAssetData> Recursive;
 	Registry.GetAssetsByPath(FName(*(Root + TEXT("/Cams"))), Recursive, true);
@@ -271,7 +271,7 @@ TEST_F(AssetRegistryTest, PathAndFilterQueries)
 	Filter.ClassPaths.Add(ULiveLinkPreset::StaticClass()->GetClassPathName());
 	TArray<FAssetData> Filtered;
 	Registry.GetAssets(Filter, Filtered);
-	const TArray<FString> Expected = {Root + TEXT("/Cams/One"), Root + TEXT("/Top")};
+	const TArray<FString> Expected = { Root + TEXT("/Cams/One"), Root + TEXT("/Top") };
 	EXPECT_EQ(Names(Filtered), Expected);
 }
 
@@ -279,6 +279,7 @@ TEST_F(AssetRegistryTest, LoadThroughSoftObjectPathCreatesObjectsAndImportsPrope
 {
 	const FString PresetPackage = PackageName(TEXT("LiveLink/StagePreset"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
+	// clang-format off
 	WriteFile("LiveLink/StagePreset.uasset.json", R"J({
 		"Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "CamSettings", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings",
@@ -287,6 +288,7 @@ TEST_F(AssetRegistryTest, LoadThroughSoftObjectPathCreatesObjectsAndImportsPrope
 			"Sources": "((Guid=0000000A0000000B0000000C0000000D,SourceType=INVTEXT(\"Tracker\")))",
 			"Subjects": "((Key=(Source=0000000A0000000B0000000C0000000D,SubjectName=(Name=\"CamA\")),Role=\"/Script/LiveLinkInterface.LiveLinkCameraRole\",Settings=\")J" + Root8 + R"J(/LiveLink/StagePreset.StagePreset:CamSettings\",bEnabled=True))"
 		} })J");
+	// clang-format on
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 	UE::AssetRegistryHost::StartAssetScan();
 
@@ -375,9 +377,11 @@ TEST_F(AssetRegistryTest, SaveAndReloadOfAPresetKeepsReferencesToItsSubobjects)
 {
 	const FString PresetPackage = PackageName(TEXT("RoundTrip"));
 	const std::string Root8 = TCHAR_TO_UTF8(*Root);
+	// clang-format off
 	WriteFile("RoundTrip.uasset.json", R"J({ "Class": "/Script/LiveLink.LiveLinkPreset",
 		"Subobjects": [ { "Name": "S", "Class": "/Script/LiveLinkInterface.LiveLinkSubjectSettings", "Properties": { "bRebroadcastSubject": "True" } } ],
 		"Properties": { "Subjects": "((Key=(SubjectName=(Name=\"Cam\")),Role=\"/Script/LiveLinkInterface.LiveLinkTransformRole\",Settings=\")J" + Root8 + R"J(/RoundTrip.RoundTrip:S\",bEnabled=True))" } })J");
+	// clang-format on
 	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
 
 	UPackage* First = LoadPackage(nullptr, *PresetPackage, LOAD_None);
@@ -426,19 +430,19 @@ TEST_F(AssetRegistryTest, AssetsCreatedInMemoryAreListedButNotAsOnDiskUntilSaved
 	Registry.GetAllAssets(All);
 	TArray<FAssetData> OnDisk;
 	Registry.GetAllAssets(OnDisk, true);
-	EXPECT_EQ(Names(All), TArray<FString>{Package});
+	EXPECT_EQ(Names(All), TArray<FString>{ Package });
 	EXPECT_TRUE(OnDisk.IsEmpty());
 	EXPECT_EQ(All[0].FastGetAsset(false), Asset);
 
 	ASSERT_TRUE(UE::AssetRegistryHost::SavePackageToAssetFile(Outer));
 	OnDisk.Reset();
 	Registry.GetAllAssets(OnDisk, true);
-	EXPECT_EQ(Names(OnDisk), TArray<FString>{Package});
+	EXPECT_EQ(Names(OnDisk), TArray<FString>{ Package });
 
 	TArray<FString> Removed;
 	Registry.OnAssetRemoved().AddLambda([&Removed](const FAssetData& Data) { Removed.Add(Data.PackageName.ToString()); });
 	FAssetRegistryModule::AssetDeleted(Asset);
-	EXPECT_EQ(Removed, TArray<FString>{Package});
+	EXPECT_EQ(Removed, TArray<FString>{ Package });
 	All.Reset();
 	Registry.GetAllAssets(All);
 	EXPECT_TRUE(All.IsEmpty());

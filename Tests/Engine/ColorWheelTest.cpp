@@ -15,8 +15,7 @@ namespace
 		{
 			return SNew(SColorWheel)
 				.SelectedColor(TAttribute<FLinearColor>::CreateLambda([this]() { return Selected; }))
-				.OnValueChanged(FOnLinearColorValueChanged::CreateLambda([this](FLinearColor Value)
-				{
+				.OnValueChanged(FOnLinearColorValueChanged::CreateLambda([this](FLinearColor Value) {
 					Events.Add(TEXT("change ") + Value.ToString());
 					Selected = Value;
 				}))
@@ -57,6 +56,7 @@ TEST(ColorWheel, ADragBeginsCapturesChangesAtEveryPointAndEndsOnRelease)
 	Wheel->Release();
 	EXPECT_FALSE(Wheel->IsDragging());
 	// Hue is the angle (Y down, as in Slate), saturation the distance; value and alpha stay.
+	// clang-format off
 	EXPECT_EQ(Watcher.Events, (TArray<FString>{
 		TEXT("begin"),
 		Change(0.0f, 0.5f, 0.5f, 0.25f),
@@ -65,6 +65,7 @@ TEST(ColorWheel, ADragBeginsCapturesChangesAtEveryPointAndEndsOnRelease)
 		Change(270.0f, 0.75f, 0.5f, 0.25f),
 		TEXT("end"),
 	}));
+	// clang-format on
 }
 
 TEST(ColorWheel, OffTheWheelAPressOnlyCapturesAndAMoveTakesFullSaturation)

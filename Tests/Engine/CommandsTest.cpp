@@ -75,8 +75,7 @@ namespace
 		{
 			FTestCommands::RegisterCommandsCalls = 0;
 			FTestCommandsTwin::RegisterCommandsCalls = 0;
-			ChangedHandle = FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context)
-			{
+			ChangedHandle = FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context) {
 				ChangedContexts.Add(Context.GetContextName());
 			});
 		}
@@ -222,8 +221,10 @@ TEST_F(CommandSetTest, RuntimeCommandsJoinTheContextAfterTheMacroCommands)
 	FTestCommands::Register();
 	TSharedRef<FBindingContext> Context = FInputBindingManager::Get().GetContextByName(TestContextName).ToSharedRef();
 
+	// clang-format off
 	TSharedPtr<FUICommandInfo> Extra = Context->NewCommand(TEXT("ExtraThing"), FText::FromString(TEXT("Extra")), FText::FromString(TEXT("An extra thing")))
 		.UserInterfaceType(EUserInterfaceActionType::Check);
+	// clang-format on
 
 	TArray<TSharedPtr<FUICommandInfo>> Commands;
 	FInputBindingManager::Get().GetCommandInfosFromContext(TestContextName, Commands);

@@ -157,10 +157,10 @@ TEST(ConsoleTest, CommandsReceiveWhitespaceSeparatedArguments)
 		EXPECT_EQ(IConsoleManager::Get().RegisterConsoleCommand(TEXT("Test.Console.Cmd"), TEXT(""), FConsoleCommandDelegate()), nullptr);
 
 		int32 Visited = 0;
-		IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&](const TCHAR* Name, IConsoleObject* Object)
-		{
+		IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&](const TCHAR* Name, IConsoleObject* Object) {
 			Visited += Object->AsCommand() ? 1 : 0;
-		}), TEXT("Test.Console."));
+		}),
+			TEXT("Test.Console."));
 		EXPECT_EQ(Visited, 1);
 	}
 	EXPECT_FALSE(IConsoleManager::Get().IsNameRegistered(TEXT("Test.Console.Cmd")));

@@ -13,7 +13,8 @@ namespace
 	struct FListener : public TSharedFromThis<FListener>
 	{
 		explicit FListener(TArray<FString>& InLog, const TCHAR* InName)
-			: Log(InLog), Name(InName)
+			: Log(InLog)
+			, Name(InName)
 		{
 		}
 
@@ -40,7 +41,8 @@ namespace
 	struct FSelfReleasing : public TSharedFromThis<FSelfReleasing>
 	{
 		FSelfReleasing(bool& bInDestroyed, bool& bInAliveAfterRelease)
-			: bDestroyed(bInDestroyed), bAliveAfterRelease(bInAliveAfterRelease)
+			: bDestroyed(bInDestroyed)
+			, bAliveAfterRelease(bInAliveAfterRelease)
 		{
 		}
 
@@ -204,8 +206,7 @@ TEST(DelegateLifetimeTest, NestedBroadcastReachesEveryBinding)
 {
 	FDelegateLifetimeEvent Event;
 	TArray<int32> Seen;
-	Event.AddLambda([&Event, &Seen](int32 Depth)
-	{
+	Event.AddLambda([&Event, &Seen](int32 Depth) {
 		Seen.Add(Depth);
 		if (Depth == 0)
 		{
@@ -252,7 +253,8 @@ TEST(DelegateLifetimeTest, SharedFromThisDuringDestructionAndWeakPins)
 	struct FSelfAware : public TSharedFromThis<FSelfAware>
 	{
 		FSelfAware(bool& bInInstanceExisted, bool& bInWeakSelfValid)
-			: bInstanceExisted(bInInstanceExisted), bWeakSelfValid(bInWeakSelfValid)
+			: bInstanceExisted(bInInstanceExisted)
+			, bWeakSelfValid(bInWeakSelfValid)
 		{
 		}
 		~FSelfAware()
@@ -290,8 +292,7 @@ TEST(DelegateLifetimeTest, CustomDeleterRunsOnceWithTheLastReference)
 {
 	int32 Deletions = 0;
 	{
-		TSharedPtr<int32> First = MakeShareable(new int32(5), [&Deletions](int32* Value)
-		{
+		TSharedPtr<int32> First = MakeShareable(new int32(5), [&Deletions](int32* Value) {
 			++Deletions;
 			delete Value;
 		});

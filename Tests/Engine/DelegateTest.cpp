@@ -119,16 +119,14 @@ TEST(DelegateTest, ChangesDuringBroadcastAreSafe)
 	FDelegateHandle SecondHandle;
 	FDelegateHandle ThirdHandle;
 
-	Event.AddLambda([&]()
-	{
+	Event.AddLambda([&]() {
 		Calls.Add(TEXT("first"));
 		// Removing a later handler means it is not called in this broadcast...
 		Event.Remove(ThirdHandle);
 		// ...and a handler added now waits for the next one.
 		Event.AddLambda([&Calls]() { Calls.Add(TEXT("added")); });
 	});
-	SecondHandle = Event.AddLambda([&]()
-	{
+	SecondHandle = Event.AddLambda([&]() {
 		Calls.Add(TEXT("second"));
 		// Removing itself mid-call is fine too.
 		Event.Remove(SecondHandle);

@@ -90,8 +90,7 @@ TEST_F(DesktopPlatformDialogs, CancelledDialoguesLeaveTheirOutputsAlone)
 TEST_F(DesktopPlatformDialogs, QueuedAnswersAreUsedInOrderBeforeTheProvider)
 {
 	int32 ProviderCalls = 0;
-	SetAnswerProvider([&ProviderCalls](const FDialogRequest& Request)
-	{
+	SetAnswerProvider([&ProviderCalls](const FDialogRequest& Request) {
 		++ProviderCalls;
 		return FString::Printf(TEXT("/from/provider/%s"), *Request.Title);
 	});

@@ -36,10 +36,10 @@ namespace
 		/** Registers a spawner that counts spawns and records closings in Events. */
 		FTabSpawnerEntry& RegisterPanel()
 		{
-			return TabManager->RegisterTabSpawner(PanelTabName, FOnSpawnTab::CreateLambda([this](const FSpawnTabArgs& Args)
-			{
+			return TabManager->RegisterTabSpawner(PanelTabName, FOnSpawnTab::CreateLambda([this](const FSpawnTabArgs& Args) {
 				++Spawns;
 				SpawnedFor = Args.GetTabId().TabType;
+				// clang-format off
 				return SNew(SDockTab)
 					.Label(FText::FromString(TEXT("Panel")))
 					.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this](TSharedRef<SDockTab> Tab)
@@ -50,6 +50,7 @@ namespace
 					[
 						SNew(STextBlock).Text(FText::FromString(TEXT("content")))
 					];
+				// clang-format on
 			}));
 		}
 
@@ -186,8 +187,7 @@ TEST_F(DockingTest, TabContentIsFoundInTheApplicationWindow)
 
 TEST_F(DockingTest, NomadSpawnersAreReachableFromEveryTabManager)
 {
-	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(TEXT("StandInNomad"), FOnSpawnTab::CreateLambda([this](const FSpawnTabArgs&)
-	{
+	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(TEXT("StandInNomad"), FOnSpawnTab::CreateLambda([this](const FSpawnTabArgs&) {
 		++Spawns;
 		return SNew(SDockTab).TabRole(ETabRole::NomadTab);
 	}));

@@ -166,14 +166,13 @@ TEST(EditorMaps, TheStartupMapOpensAtBootAndLaterMapsReplaceIt)
 {
 	TArray<FString> Opened;
 	FDelegateHandle Handle = FEditorDelegates::OnMapOpened.AddLambda([&Opened](const FString& Filename, bool bAsTemplate) { Opened.Add(Filename); });
-	FScopedTestEngine Engine(false, "[/Script/EngineSettings.GameMapsSettings]\nEditorStartupMap=/Game/Maps/Stage.Stage\n", [](FScopedTestEngine& Project)
-	{
+	FScopedTestEngine Engine(false, "[/Script/EngineSettings.GameMapsSettings]\nEditorStartupMap=/Game/Maps/Stage.Stage\n", [](FScopedTestEngine& Project) {
 		Project.WriteProjectFile("Content/Maps/Stage.umap.json", StageMap);
 		Project.WriteProjectFile("Content/Maps/Empty.umap.json", R"({ "Class": "/Script/Engine.World" })");
 	});
 	ASSERT_TRUE(Engine.IsBooted());
 
-	EXPECT_EQ(Opened, (TArray<FString>{TEXT("/Game/Maps/Stage")}));
+	EXPECT_EQ(Opened, (TArray<FString>{ TEXT("/Game/Maps/Stage") }));
 	UWorld* Stage = Engine.GetWorld();
 	EXPECT_EQ(Stage->WorldType, EWorldType::Editor);
 	EXPECT_EQ(Stage->GetMapName(), FString(TEXT("Stage")));
@@ -218,16 +217,16 @@ TEST(EditorSaving, SavePackagesWritesAssetPackagesAndRefusesTransientOnes)
 
 	// A clean package is skipped when only dirty ones are asked for.
 	Package->SetDirtyFlag(false);
-	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages({Package}, true));
+	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages({ Package }, true));
 	EXPECT_FALSE(std::filesystem::exists(TCHAR_TO_UTF8(*Filename)));
 
-	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages({Package}, false));
+	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages({ Package }, false));
 	EXPECT_TRUE(std::filesystem::exists(TCHAR_TO_UTF8(*Filename)));
 	EXPECT_FALSE(Package->IsDirty());
 
 	FEngineTestLogCapture Log;
-	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({GetTransientPackage()}, false));
-	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({Package, nullptr}, false));
+	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({ GetTransientPackage() }, false));
+	EXPECT_FALSE(UEditorLoadingAndSavingUtils::SavePackages({ Package, nullptr }, false));
 }
 
 TEST(AssetTools, DuplicateAssetCopiesIntoANewRegisteredPackageOnlyOnce)

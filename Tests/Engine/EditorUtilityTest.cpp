@@ -26,11 +26,13 @@ namespace
 	std::string PanelAsset(const std::string& Name, const std::string& ParentClass)
 	{
 		const std::string Path = "/Game/Panels/" + Name + "." + Name;
+		// clang-format off
 		return R"JSON({ "Class": "/Script/Blutility.EditorUtilityWidgetBlueprint",
   "Properties": { "ParentClass": ")JSON" + ParentClass + R"JSON(", "WidgetTree": ")JSON" + Path + R"JSON(:WidgetTree" },
   "Subobjects": [ { "Name": "WidgetTree", "Class": "/Script/UMG.WidgetTree",
     "Properties": { "RootWidget": ")JSON" + Path + R"JSON(:WidgetTree.Title" },
     "Subobjects": [ { "Name": "Title", "Class": "/Script/UMG.TextBlock", "Properties": { "Text": "INVTEXT(\")JSON" + Name + R"JSON(\")" } } ] } ] })JSON";
+		// clang-format on
 	}
 
 	const char* const UtilityWidgetClass = "/Script/Blutility.EditorUtilityWidget";
@@ -178,8 +180,7 @@ TEST_F(EditorUtilityTest, RegisteredTabOpensClosesAsTheUserWouldAndReopens)
 	// Registered the way an editor module does it: its own spawner, the Blueprint builds the tab.
 	const FName TabId(TEXT("EUW_Basic_Panel"));
 	int32 ClosedCount = 0;
-	Tabs->RegisterTabSpawner(TabId, FOnSpawnTab::CreateLambda([Blueprint, &ClosedCount](const FSpawnTabArgs& Args)
-	{
+	Tabs->RegisterTabSpawner(TabId, FOnSpawnTab::CreateLambda([Blueprint, &ClosedCount](const FSpawnTabArgs& Args) {
 		TSharedRef<SDockTab> Tab = Blueprint->SpawnEditorUITab(Args);
 		Tab->SetOnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([&ClosedCount](TSharedRef<SDockTab>) { ++ClosedCount; }));
 		return Tab;

@@ -68,18 +68,18 @@ TEST(WorldActors, TagQueriesReturnLiveActorsInLevelOrder)
 	FScopedTestEngine Engine;
 	UWorld* World = Engine.GetWorld();
 	const FName Camera(TEXT("Camera"));
-	AActor* First = SpawnTagged(World, TEXT("First"), {Camera});
-	SpawnTagged(World, TEXT("Untagged"), {FName(TEXT("Other"))});
-	SpawnTagged(World, TEXT("Second"), {FName(TEXT("Other")), FName(TEXT("camera"))});
-	SpawnTagged(World, TEXT("Third"), {Camera});
+	AActor* First = SpawnTagged(World, TEXT("First"), { Camera });
+	SpawnTagged(World, TEXT("Untagged"), { FName(TEXT("Other")) });
+	SpawnTagged(World, TEXT("Second"), { FName(TEXT("Other")), FName(TEXT("camera")) });
+	SpawnTagged(World, TEXT("Third"), { Camera });
 
 	TArray<AActor*> Found;
 	UGameplayStatics::GetAllActorsWithTag(World, Camera, Found);
-	EXPECT_EQ(NamesOf(Found), (TArray<FString>{TEXT("First"), TEXT("Second"), TEXT("Third")}));
+	EXPECT_EQ(NamesOf(Found), (TArray<FString>{ TEXT("First"), TEXT("Second"), TEXT("Third") }));
 
 	First->Destroy();
 	UGameplayStatics::GetAllActorsWithTag(World, Camera, Found);
-	EXPECT_EQ(NamesOf(Found), (TArray<FString>{TEXT("Second"), TEXT("Third")}));
+	EXPECT_EQ(NamesOf(Found), (TArray<FString>{ TEXT("Second"), TEXT("Third") }));
 
 	// No tag is no actors, and the output is emptied rather than appended to.
 	UGameplayStatics::GetAllActorsWithTag(World, NAME_None, Found);
@@ -137,8 +137,7 @@ TEST(WorldActors, EditorLevelEventsAnnounceSpawnAndDeletionButNotTeardown)
 	TArray<FString> Events;
 	bool bDeletedWasStillValid = false;
 	GEngine->OnLevelActorAdded().AddLambda([&Events](AActor* Actor) { Events.Add(TEXT("added ") + Actor->GetName()); });
-	GEngine->OnLevelActorDeleted().AddLambda([&](AActor* Actor)
-	{
+	GEngine->OnLevelActorDeleted().AddLambda([&](AActor* Actor) {
 		Events.Add(TEXT("deleted ") + Actor->GetName());
 		bDeletedWasStillValid = IsValid(Actor);
 	});
@@ -149,7 +148,7 @@ TEST(WorldActors, EditorLevelEventsAnnounceSpawnAndDeletionButNotTeardown)
 	TWeakObjectPtr<AActor> WeakSurvivor(Survivor);
 	EXPECT_TRUE(Doomed->Destroy());
 
-	EXPECT_EQ(Events, (TArray<FString>{TEXT("added Doomed"), TEXT("added Survivor"), TEXT("deleted Doomed")}));
+	EXPECT_EQ(Events, (TArray<FString>{ TEXT("added Doomed"), TEXT("added Survivor"), TEXT("deleted Doomed") }));
 	EXPECT_TRUE(bDeletedWasStillValid);
 	EXPECT_FALSE(WeakDoomed.IsValid());
 	EXPECT_TRUE(Doomed->IsPendingKillPending());

@@ -93,7 +93,7 @@ class FScopedTestEngine
 public:
 	explicit FScopedTestEngine(bool bRunningGame = false, const std::string& DefaultEngineIni = std::string(), TFunction<void(FScopedTestEngine&)> BeforeBoot = nullptr)
 	{
-		static std::atomic<int32> Counter{0};
+		static std::atomic<int32> Counter{ 0 };
 		Root = std::filesystem::temp_directory_path() / ("QuovexEngineTest-" + std::to_string(::getpid()) + "-" + std::to_string(Counter++));
 		std::filesystem::create_directories(Root / "Config");
 		std::filesystem::create_directories(Root / "Content");

@@ -58,6 +58,7 @@ namespace
 
 TEST_F(FHeaderToolTest, GeneratesTheBodyMacroForTheLineOfGeneratedBody)
 {
+	// clang-format off
 	ASSERT_EQ(Run("Good.h",
 		"#pragma once\n"
 		"#include \"Good.generated.h\"\n"
@@ -74,6 +75,7 @@ TEST_F(FHeaderToolTest, GeneratesTheBodyMacroForTheLineOfGeneratedBody)
 		"\tvoid EditorOnly();\n"
 		"#endif\n"
 		"};\n"), 0) << Output;
+	// clang-format on
 	const std::string Header = ReadOutput("Good.generated.h");
 	EXPECT_NE(Header.find("#define CURRENT_FILE_ID FID_ToolTest_Good_h"), std::string::npos);
 	EXPECT_NE(Header.find("#define FID_ToolTest_Good_h_6_GENERATED_BODY"), std::string::npos) << Header;
@@ -86,6 +88,7 @@ TEST_F(FHeaderToolTest, GeneratesTheBodyMacroForTheLineOfGeneratedBody)
 
 TEST_F(FHeaderToolTest, UnsupportedSyntaxFailsWithFileAndLine)
 {
+	// clang-format off
 	EXPECT_NE(Run("BadSpecifier.h",
 		"#pragma once\n"
 		"#include \"BadSpecifier.generated.h\"\n"
@@ -130,5 +133,6 @@ TEST_F(FHeaderToolTest, UnsupportedSyntaxFailsWithFileAndLine)
 		"\tUFUNCTION(Server, Reliable)\n"
 		"\tvoid Send();\n"
 		"};\n"), 0);
+	// clang-format on
 	EXPECT_NE(Output.find("Rpc.h:7: error: UFUNCTION specifier 'Server' is not supported"), std::string::npos) << Output;
 }

@@ -57,8 +57,7 @@ namespace
 		{
 			Engine = MakeUnique<FScopedTestEngine>(bRunningGame,
 				"[/Script/EngineSettings.GameMapsSettings]\nEditorStartupMap=/Game/Maps/Stage\nGameDefaultMap=/Game/Maps/Stage\n",
-				[](FScopedTestEngine& Project)
-				{
+				[](FScopedTestEngine& Project) {
 					Project.WriteProjectFile("Content/Maps/Stage.umap.json", StageMap);
 					Project.WriteProjectFile("Content/Maps/Empty.umap.json", R"({ "Class": "/Script/Engine.World" })");
 				});
@@ -110,15 +109,15 @@ TEST_F(HeadlessConsoleTest, CallRunsStaticFunctionsByClassNameOrPathWithDeclared
 {
 	Boot();
 	EXPECT_TRUE(Run(TEXT("call ReflectionTestObject.Add A=3 B=4")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ReturnValue=7")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ReturnValue=7") });
 
 	// The C++ prefix may be given; a left-out parameter takes its declared default (B = 2).
 	EXPECT_TRUE(Run(TEXT("call UReflectionTestObject.Add A=40")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ReturnValue=42")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ReturnValue=42") });
 
 	// Names of parameters are matched without regard to case; negative numbers import.
 	EXPECT_TRUE(Run(TEXT("call /Script/ReflectionTestTypes.ReflectionTestObject.Add a=-5 b=1")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ReturnValue=-4")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ReturnValue=-4") });
 	EXPECT_FALSE(FEditorHost::HasCommandFailed());
 }
 
@@ -152,7 +151,7 @@ TEST_F(HeadlessConsoleTest, CallOnAnObjectPrintsTheReturnValueThenEachOutParamet
 
 	// A by-reference parameter is both argument and result: the native event multiplies it by ten.
 	EXPECT_TRUE(Run(FString::Printf(TEXT("call %s.NativeHook InOut=7"), *Path)));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("InOut=70")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("InOut=70") });
 
 	// A struct argument in the engine's text form, spaces inside quotes kept; the result reflects the object's state.
 	Target->Counter = 5;
@@ -220,14 +219,14 @@ TEST_F(HeadlessConsoleTest, ActorsSpawnAndDeleteWorkOnTheEditedWorld)
 	EXPECT_TRUE(Output.Lines[2].EndsWith(TEXT("[Actor] tags: (none)"))) << TCHAR_TO_UTF8(*Output.Lines[2]);
 
 	EXPECT_TRUE(Run(TEXT("spawn /Script/Engine.CameraActor Crane Hero,Wide")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Spawned Crane [CameraActor] tags: Hero, Wide")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Spawned Crane [CameraActor] tags: Hero, Wide") });
 	EXPECT_TRUE(ListedActors().Contains(TEXT("Crane")));
 
 	// Delete finds the actor by label without regard to case, or by object name.
 	EXPECT_TRUE(Run(TEXT("delete crane")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Deleted Crane")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Deleted Crane") });
 	EXPECT_TRUE(Run(TEXT("delete CamA")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Deleted Camera A")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Deleted Camera A") });
 	EXPECT_FALSE(ListedActors().Contains(TEXT("Crane")));
 	EXPECT_FALSE(ListedActors().Contains(TEXT("Camera A")));
 	EXPECT_FALSE(FEditorHost::HasCommandFailed());
@@ -262,9 +261,9 @@ TEST_F(HeadlessConsoleTest, MapOpensAnotherMapAndAMissingOneKeepsTheWorld)
 {
 	Boot();
 	EXPECT_TRUE(Run(TEXT("map /Game/Maps/Empty")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Opened map /Game/Maps/Empty")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Opened map /Game/Maps/Empty") });
 	EXPECT_TRUE(Run(TEXT("actors")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("World /Game/Maps/Empty (editor), 0 actors:")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("World /Game/Maps/Empty (editor), 0 actors:") });
 
 	EXPECT_FALSE(Run(TEXT("map /Game/Maps/Missing")));
 	EXPECT_TRUE(Output.Has(TEXT("Could not open map /Game/Maps/Missing")));
@@ -281,15 +280,15 @@ TEST_F(HeadlessConsoleTest, PlayInEditorStartsAndStopsOnceAndWorksOnItsOwnWorld)
 	Boot();
 	// Stop before start is refused without harm, and the command fails.
 	EXPECT_FALSE(Run(TEXT("pie stop")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ERROR pie stop: no play session is running")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ERROR pie stop: no play session is running") });
 	EXPECT_EQ(GEditor->PlayWorld, nullptr);
 
 	EXPECT_TRUE(Run(TEXT("pie start")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Play in editor started.")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Play in editor started.") });
 	UWorld* PlayWorld = GEditor->PlayWorld;
 	ASSERT_NE(PlayWorld, nullptr);
 	EXPECT_FALSE(Run(TEXT("pie start")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ERROR pie start: a play session is already running")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ERROR pie start: a play session is already running") });
 	EXPECT_EQ(GEditor->PlayWorld, PlayWorld);
 
 	// During play the world commands work on the play world.
@@ -298,7 +297,7 @@ TEST_F(HeadlessConsoleTest, PlayInEditorStartsAndStopsOnceAndWorksOnItsOwnWorld)
 	EXPECT_TRUE(Run(TEXT("spawn /Script/Engine.Actor PlayOnly")));
 	EXPECT_TRUE(ListedActors().Contains(TEXT("PlayOnly")));
 	EXPECT_TRUE(Run(TEXT("Pie Stop")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Play in editor stopped.")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Play in editor stopped.") });
 	EXPECT_EQ(GEditor->PlayWorld, nullptr);
 
 	// What was spawned in play is gone with the play world.
@@ -355,6 +354,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 	int32 Closes = 0;
 	bool bMayClose = true;
 	const TSharedRef<FWorkspaceItem> Group = FWorkspaceItem::NewGroup(FText::FromString(TEXT("Stage Tools")));
+	// clang-format off
 	Tabs->RegisterTabSpawner(ConsolePanelName, FOnSpawnTab::CreateLambda([&](const FSpawnTabArgs&)
 	{
 		++Spawns;
@@ -366,6 +366,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 		.SetDisplayName(FText::FromString(TEXT("Console Panel Display")))
 		.SetMenuType(ETabSpawnerMenuType::Hidden)
 		.SetGroup(Group);
+	// clang-format on
 
 	EXPECT_TRUE(Run(TEXT("tabs")));
 	EXPECT_TRUE(Output.Has(TEXT("  HeadlessConsolePanel | Console Panel Display | Hidden | Stage Tools"))) << TCHAR_TO_UTF8(*Output.Joined());
@@ -374,7 +375,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 	const int32 OpenBefore = Output.Lines.Num() - OpenHeader - 1;
 
 	EXPECT_TRUE(Run(TEXT("tab open HeadlessConsolePanel")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Opened Console Panel")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Opened Console Panel") });
 	EXPECT_TRUE(Tabs->FindExistingLiveTab(FTabId(ConsolePanelName)).IsValid());
 	// Opening an open tab brings it forward instead of spawning a second.
 	EXPECT_TRUE(Run(TEXT("tab open HeadlessConsolePanel")));
@@ -392,7 +393,7 @@ TEST_F(HeadlessConsoleTest, TabsListSpawnersAndOpenTabsThatTabOpensAndCloses)
 
 	bMayClose = true;
 	EXPECT_TRUE(Run(TEXT("tab close HeadlessConsolePanel")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Closed Console Panel")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Closed Console Panel") });
 	EXPECT_EQ(Closes, 1);
 	EXPECT_FALSE(Tabs->FindExistingLiveTab(FTabId(ConsolePanelName)).IsValid());
 	EXPECT_FALSE(Run(TEXT("tab close HeadlessConsolePanel")));
@@ -486,15 +487,15 @@ TEST_F(HeadlessConsoleTest, ConsoleVariablesPrintAndSetThroughTheHost)
 	IConsoleVariable* Locked = IConsoleManager::Get().RegisterConsoleVariable(TEXT("Test.Headless.Locked"), 1, TEXT("Fixed"), ECVF_ReadOnly);
 
 	EXPECT_TRUE(Run(TEXT("Test.Headless.Rate")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Test.Headless.Rate = \"25fps\"")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Test.Headless.Rate = \"25fps\"") });
 	// Names are matched without regard to case and print as registered; quotes around a value are dropped.
 	EXPECT_TRUE(Run(TEXT("test.headless.rate \"24000/1001fps\"")));
 	EXPECT_EQ(Rate->GetString(), TEXT("24000/1001fps"));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Test.Headless.Rate = \"24000/1001fps\"")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Test.Headless.Rate = \"24000/1001fps\"") });
 	EXPECT_TRUE(Run(TEXT("Test.Headless.Count 12")));
 	EXPECT_EQ(Count->GetInt(), 12);
 	EXPECT_TRUE(Run(TEXT("Test.Headless.Count")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Test.Headless.Count = \"12\"")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Test.Headless.Count = \"12\"") });
 	EXPECT_FALSE(FEditorHost::HasCommandFailed());
 
 	// Setting a read-only variable is refused, and a refused command counts as failed.
@@ -513,8 +514,7 @@ TEST_F(HeadlessConsoleTest, EngineConsoleCommandsGetTheirArgumentsAndAnErrorThey
 	Boot();
 	TArray<FString> Received;
 	IConsoleManager::Get().RegisterConsoleCommand(TEXT("Test.Headless.Echo"), TEXT("Echoes its arguments\nSecond help line"),
-		FConsoleCommandWithArgsAndOutputDeviceDelegate::CreateLambda([&Received](const TArray<FString>& Args, FOutputDevice& Ar)
-		{
+		FConsoleCommandWithArgsAndOutputDeviceDelegate::CreateLambda([&Received](const TArray<FString>& Args, FOutputDevice& Ar) {
 			Received = Args;
 			if (Args.IsEmpty())
 			{
@@ -534,8 +534,8 @@ TEST_F(HeadlessConsoleTest, EngineConsoleCommandsGetTheirArgumentsAndAnErrorThey
 	EXPECT_FALSE(Output.Has(TEXT("Second help line")));
 
 	EXPECT_TRUE(Run(TEXT("test.headless.echo  one   two ")));
-	EXPECT_EQ(Received, (TArray<FString>{TEXT("one"), TEXT("two")}));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("one+two")});
+	EXPECT_EQ(Received, (TArray<FString>{ TEXT("one"), TEXT("two") }));
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("one+two") });
 	EXPECT_FALSE(FEditorHost::HasCommandFailed());
 
 	EXPECT_FALSE(Run(TEXT("Test.Headless.Echo")));
@@ -550,9 +550,9 @@ TEST_F(HeadlessConsoleTest, TimecodeShowsSetsAndRefusesMalformedRates)
 {
 	Boot();
 	EXPECT_TRUE(Run(TEXT("timecode")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Timecode rate = 30/1")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Timecode rate = 30/1") });
 	EXPECT_TRUE(Run(TEXT("timecode 24000/1001")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Timecode rate = 24000/1001")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Timecode rate = 24000/1001") });
 	EXPECT_EQ(FApp::GetTimecodeFrameRate(), FFrameRate(24000, 1001));
 
 	const TCHAR* const BadRates[] = {
@@ -576,12 +576,12 @@ TEST_F(HeadlessConsoleTest, CultureSwitchesToKnownCulturesOnly)
 {
 	Boot();
 	EXPECT_TRUE(Run(TEXT("culture")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Culture = en")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Culture = en") });
 	EXPECT_TRUE(Run(TEXT("culture de")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("Culture = de")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("Culture = de") });
 
 	EXPECT_FALSE(Run(TEXT("culture xx-Nowhere")));
-	EXPECT_EQ(Output.Lines, TArray<FString>{TEXT("ERROR Unknown culture: xx-Nowhere")});
+	EXPECT_EQ(Output.Lines, TArray<FString>{ TEXT("ERROR Unknown culture: xx-Nowhere") });
 	EXPECT_FALSE(Run(TEXT("culture de fr")));
 	EXPECT_TRUE(Output.Has(TEXT("Usage: culture")));
 	EXPECT_EQ(FInternationalization::Get().GetCurrentCulture()->GetName(), TEXT("de"));

@@ -77,8 +77,7 @@ namespace
 		void SetUp() override
 		{
 			Engine = MakeUnique<FScopedTestEngine>(false, "[/Script/EngineSettings.GameMapsSettings]\nEditorStartupMap=/Game/Maps/Stage\n",
-				[](FScopedTestEngine& Project)
-				{
+				[](FScopedTestEngine& Project) {
 					Project.WriteProjectFile("Test.uproject", R"({ "FileVersion": 3, "Plugins": [ { "Name": "LiveLink", "Enabled": true } ] })");
 					Project.WriteProjectFile("Content/Maps/Stage.umap.json", StageMap);
 				});
@@ -118,7 +117,8 @@ namespace
 			const FString CultureBefore = FInternationalization::Get().GetCurrentCulture()->GetName();
 			EXPECT_FALSE(Run(Line));
 			const FString Errors = Output.Errors();
-			EXPECT_TRUE(Message.IsEmpty() ? !Errors.IsEmpty() : Errors.Contains(Message)) << "expected an error naming \"" << TCHAR_TO_UTF8(*Message) << "\", got:\n" << TCHAR_TO_UTF8(*Output.Joined().Left(2000));
+			EXPECT_TRUE(Message.IsEmpty() ? !Errors.IsEmpty() : Errors.Contains(Message)) << "expected an error naming \"" << TCHAR_TO_UTF8(*Message) << "\", got:\n"
+																						  << TCHAR_TO_UTF8(*Output.Joined().Left(2000));
 			EXPECT_TRUE(FEditorHost::IsBooted());
 			EXPECT_FALSE(FEditorHost::IsQuitRequested());
 			EXPECT_EQ(ActorLabels(), ActorsBefore);

@@ -173,8 +173,7 @@ TEST_F(HostTest, RegisteredCommandsAppearInHelpAndDecideSuccess)
 	ASSERT_TRUE(FEditorHost::Boot(Options("Bare/Bare.uproject")));
 	FString Received;
 	{
-		FHostConsoleCommandRegistrant Command(TEXT("testecho"), TEXT("echoes its arguments"), [&Received](const FString& Args, FOutputDevice& Ar)
-		{
+		FHostConsoleCommandRegistrant Command(TEXT("testecho"), TEXT("echoes its arguments"), [&Received](const FString& Args, FOutputDevice& Ar) {
 			Received = Args;
 			return !Args.IsEmpty();
 		});

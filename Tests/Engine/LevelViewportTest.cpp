@@ -61,6 +61,7 @@ namespace
 		/** Registers a spawner whose tab holds level viewports laid out under LayoutString. */
 		void RegisterViewportTabSpawner(FName Id, const FString& LayoutString, ETabSpawnerMenuType::Type MenuType = ETabSpawnerMenuType::Enabled)
 		{
+			// clang-format off
 			LevelEditor().GetLevelEditorTabManager()->RegisterTabSpawner(Id, FOnSpawnTab::CreateLambda([this, LayoutString](const FSpawnTabArgs&)
 			{
 				TSharedRef<SDockTab> Tab = SNew(SDockTab).Label(FText::FromString(TEXT("Viewports")));
@@ -75,6 +76,7 @@ namespace
 				.SetDisplayName(FText::FromString(Id.ToString()))
 				.SetTooltipText(FText::FromString(TEXT("Opens viewports")))
 				.SetMenuType(MenuType);
+			// clang-format on
 		}
 
 		FScopedTestEngine Engine;
@@ -174,8 +176,7 @@ TEST_F(LevelViewportTest, TheWindowMenuListsMenuTabsThenExtensionsBeforeItsLayou
 	RegisterViewportTabSpawner(TEXT("HiddenViewports"), TEXT("Hidden"), ETabSpawnerMenuType::Hidden);
 
 	TSharedPtr<FExtender> Extender = MakeShared<FExtender>();
-	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Menu)
-	{
+	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Menu) {
 		Menu.BeginSection(NAME_None, LOCTEXT("Extension", "Extension"));
 		Menu.AddMenuEntry(LOCTEXT("Added", "Added"), FText::GetEmpty(), FSlateIcon(), FUIAction(), TEXT("Added"));
 		Menu.EndSection();

@@ -66,7 +66,7 @@ namespace
 TEST_F(LiveLinkCommandTest, AddedSourcesAndSubjectsAreListedWithTheirDetails)
 {
 	ASSERT_TRUE(Run(TEXT("livelink")));
-	EXPECT_EQ(Output.Lines, (TArray<FString>{TEXT("LiveLink sources (0):"), TEXT("LiveLink subjects (0):")}));
+	EXPECT_EQ(Output.Lines, (TArray<FString>{ TEXT("LiveLink sources (0):"), TEXT("LiveLink subjects (0):") }));
 
 	ASSERT_TRUE(Run(TEXT("livelink add-source \"Stage Tracker\" tracker-01")));
 	ASSERT_EQ(Client->GetSources().Num(), 1);

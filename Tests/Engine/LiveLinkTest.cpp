@@ -113,7 +113,7 @@ TEST(ModularFeaturesTest, ImplementationsAreListedInRegistrationOrderUntilUnregi
 
 	EXPECT_EQ(Features.GetModularFeatureImplementationCount(TestFeatureName), 2);
 	EXPECT_EQ(&Features.GetModularFeature<FTestFeature>(TestFeatureName), &First);
-	EXPECT_EQ(Features.GetModularFeatureImplementations<FTestFeature>(FName(TEXT("livelinktest.feature"))), (TArray<FTestFeature*>{&First, &Second}));
+	EXPECT_EQ(Features.GetModularFeatureImplementations<FTestFeature>(FName(TEXT("livelinktest.feature"))), (TArray<FTestFeature*>{ &First, &Second }));
 	EXPECT_EQ(Features.GetModularFeatureImplementation(TestFeatureName, 2), nullptr);
 	EXPECT_EQ(Registered.Num(), 2);
 
@@ -141,7 +141,7 @@ TEST_F(LiveLinkTest, LatentApplyClearsTheClientNowAndAddsThePresetAtTheEndOfTheF
 	Client->OnLiveLinkSubjectAdded().AddLambda([&AddedSubjects](FLiveLinkSubjectKey Key) { AddedSubjects.Add(Key.SubjectName.ToString()); });
 
 	const FGuid SourceGuid = FGuid::NewGuid();
-	ULiveLinkPreset* Preset = MakePreset(SourceGuid, {TEXT("CamA:LiveLinkCameraRole:True"), TEXT("CamB:LiveLinkTransformRole:True")});
+	ULiveLinkPreset* Preset = MakePreset(SourceGuid, { TEXT("CamA:LiveLinkCameraRole:True"), TEXT("CamB:LiveLinkTransformRole:True") });
 	TArray<bool> Results;
 	Preset->ApplyToClientLatent([&Results](bool bSuccess) { Results.Add(bSuccess); });
 
@@ -149,12 +149,12 @@ TEST_F(LiveLinkTest, LatentApplyClearsTheClientNowAndAddsThePresetAtTheEndOfTheF
 	EXPECT_TRUE(Results.IsEmpty());
 
 	FCoreDelegates::OnEndFrame.Broadcast();
-	EXPECT_EQ(Results, TArray<bool>{true});
-	EXPECT_EQ(Client->GetSources(), TArray<FGuid>{SourceGuid});
+	EXPECT_EQ(Results, TArray<bool>{ true });
+	EXPECT_EQ(Client->GetSources(), TArray<FGuid>{ SourceGuid });
 	EXPECT_EQ(Client->GetSourceType(SourceGuid).ToString(), TEXT("Stage Tracker"));
 	EXPECT_EQ(Client->GetSourceStatus(SourceGuid).ToString(), TEXT("Active"));
-	EXPECT_EQ(SubjectNames(true), (TArray<FString>{TEXT("CamA"), TEXT("CamB")}));
-	EXPECT_EQ(AddedSubjects, (TArray<FString>{TEXT("CamA"), TEXT("CamB")}));
+	EXPECT_EQ(SubjectNames(true), (TArray<FString>{ TEXT("CamA"), TEXT("CamB") }));
+	EXPECT_EQ(AddedSubjects, (TArray<FString>{ TEXT("CamA"), TEXT("CamB") }));
 	EXPECT_EQ(Client->GetSubjectRole_AnyThread(FLiveLinkSubjectKey(SourceGuid, TEXT("CamA"))).Get(), ULiveLinkCameraRole::StaticClass());
 	ULiveLinkSubjectSettings* Settings = Cast<ULiveLinkSubjectSettings>(Client->GetSubjectSettings(FLiveLinkSubjectKey(SourceGuid, TEXT("CamB"))));
 	ASSERT_NE(Settings, nullptr);
@@ -168,8 +168,8 @@ TEST_F(LiveLinkTest, LatentApplyClearsTheClientNowAndAddsThePresetAtTheEndOfTheF
 
 TEST_F(LiveLinkTest, SecondLatentApplyReplacesTheFirstWhoseCallbackNeverFires)
 {
-	ULiveLinkPreset* First = MakePreset(FGuid::NewGuid(), {TEXT("First:LiveLinkCameraRole:True")});
-	ULiveLinkPreset* Second = MakePreset(FGuid::NewGuid(), {TEXT("Second:LiveLinkCameraRole:True")});
+	ULiveLinkPreset* First = MakePreset(FGuid::NewGuid(), { TEXT("First:LiveLinkCameraRole:True") });
+	ULiveLinkPreset* Second = MakePreset(FGuid::NewGuid(), { TEXT("Second:LiveLinkCameraRole:True") });
 	int32 FirstCalls = 0;
 	int32 SecondCalls = 0;
 	First->ApplyToClientLatent([&FirstCalls](bool) { ++FirstCalls; });
@@ -186,7 +186,7 @@ TEST_F(LiveLinkTest, SecondLatentApplyReplacesTheFirstWhoseCallbackNeverFires)
 
 TEST_F(LiveLinkTest, SubjectsWithoutTheirSourceOrRoleAreRefused)
 {
-	ULiveLinkPreset* Preset = MakePreset(FGuid::NewGuid(), {TEXT("Cam:LiveLinkCameraRole:True")});
+	ULiveLinkPreset* Preset = MakePreset(FGuid::NewGuid(), { TEXT("Cam:LiveLinkCameraRole:True") });
 	const FGuid Missing = FGuid::NewGuid();
 	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Missing, TEXT("Orphan")), ULiveLinkCameraRole::StaticClass(), true)));
 
@@ -194,17 +194,17 @@ TEST_F(LiveLinkTest, SubjectsWithoutTheirSourceOrRoleAreRefused)
 	const FGuid Source = Client->GetSources()[0];
 	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Source, TEXT("NoRole")), nullptr, true)));
 	EXPECT_FALSE(Client->CreateSubject(SubjectPreset(FLiveLinkSubjectKey(Source, TEXT("Cam")), ULiveLinkCameraRole::StaticClass(), true)));
-	EXPECT_EQ(SubjectNames(true), TArray<FString>{TEXT("Cam")});
+	EXPECT_EQ(SubjectNames(true), TArray<FString>{ TEXT("Cam") });
 }
 
 TEST_F(LiveLinkTest, AddToClientKeepsExistingSourcesAndRecreatesOnlyWhenAsked)
 {
 	const FGuid Other = Client->AddSource(MakeShared<FLiveLinkHostSource>(INVTEXT("Other"), INVTEXT("other-host")));
 	const FGuid SourceGuid = FGuid::NewGuid();
-	ULiveLinkPreset* Preset = MakePreset(SourceGuid, {TEXT("Cam:LiveLinkCameraRole:True")});
+	ULiveLinkPreset* Preset = MakePreset(SourceGuid, { TEXT("Cam:LiveLinkCameraRole:True") });
 
 	EXPECT_TRUE(Preset->AddToClient(false));
-	EXPECT_EQ(Client->GetSources(), (TArray<FGuid>{Other, SourceGuid}));
+	EXPECT_EQ(Client->GetSources(), (TArray<FGuid>{ Other, SourceGuid }));
 
 	Client->SetSubjectEnabled(FLiveLinkSubjectKey(SourceGuid, TEXT("Cam")), false);
 	EXPECT_TRUE(Preset->AddToClient(false));
@@ -224,15 +224,15 @@ TEST_F(LiveLinkTest, EnablingASubjectDisablesItsNamesakesOfOtherSources)
 
 	EXPECT_FALSE(Client->IsSubjectEnabled(FLiveLinkSubjectKey(A, TEXT("Cam")), false));
 	EXPECT_TRUE(Client->IsSubjectEnabled(FLiveLinkSubjectKey(B, TEXT("Cam")), false));
-	EXPECT_EQ(Client->GetSubjects(false, false), TArray<FLiveLinkSubjectKey>{FLiveLinkSubjectKey(B, TEXT("Cam"))});
+	EXPECT_EQ(Client->GetSubjects(false, false), TArray<FLiveLinkSubjectKey>{ FLiveLinkSubjectKey(B, TEXT("Cam")) });
 	EXPECT_EQ(Client->GetSubjects(true, false).Num(), 2);
 
 	// Removing a source takes its subjects with it.
 	TArray<FLiveLinkSubjectKey> Removed;
 	Client->OnLiveLinkSubjectRemoved().AddLambda([&Removed](FLiveLinkSubjectKey Key) { Removed.Add(Key); });
 	Client->RemoveSource(B);
-	EXPECT_EQ(Removed, TArray<FLiveLinkSubjectKey>{FLiveLinkSubjectKey(B, TEXT("Cam"))});
-	EXPECT_EQ(Client->GetSubjects(true, false), TArray<FLiveLinkSubjectKey>{FLiveLinkSubjectKey(A, TEXT("Cam"))});
+	EXPECT_EQ(Removed, TArray<FLiveLinkSubjectKey>{ FLiveLinkSubjectKey(B, TEXT("Cam")) });
+	EXPECT_EQ(Client->GetSubjects(true, false), TArray<FLiveLinkSubjectKey>{ FLiveLinkSubjectKey(A, TEXT("Cam")) });
 }
 
 TEST_F(LiveLinkTest, FramesEvaluateThroughTheSubjectsRoleOrAParentRole)
@@ -281,7 +281,7 @@ TEST_F(LiveLinkTest, BuildFromClientCapturesSourcesAndSubjectsForALaterApply)
 	Client->RemoveSource(Source);
 	ASSERT_TRUE(Client->GetSources().IsEmpty());
 	ASSERT_TRUE(Preset->ApplyToClient());
-	EXPECT_EQ(Client->GetSources(), TArray<FGuid>{Source});
+	EXPECT_EQ(Client->GetSources(), TArray<FGuid>{ Source });
 	EXPECT_EQ(Client->GetSourceType(Source).ToString(), TEXT("Tracker"));
-	EXPECT_EQ(SubjectNames(true), TArray<FString>{TEXT("Cam")});
+	EXPECT_EQ(SubjectNames(true), TArray<FString>{ TEXT("Cam") });
 }

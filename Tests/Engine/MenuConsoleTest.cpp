@@ -45,6 +45,7 @@ namespace
 		void AddStageCombo()
 		{
 			UToolMenu* Toolbar = UToolMenus::Get()->ExtendMenu(TEXT("LevelEditor.LevelEditorToolBar.User"));
+			// clang-format off
 			Toolbar->FindOrAddSection(TEXT("Stage")).AddEntry(FToolMenuEntry::InitComboButton(
 				TEXT("Stage Tools"),
 				FUIAction(FExecuteAction::CreateLambda([]() {}), FCanExecuteAction::CreateLambda([]() { return true; })),
@@ -61,6 +62,7 @@ namespace
 				}),
 				LOCTEXT("StageTools", "Stage"),
 				LOCTEXT("StageToolsTip", "Stage tools")));
+			// clang-format on
 		}
 
 		FScopedTestEngine Engine;
@@ -76,11 +78,13 @@ TEST_F(MenuConsoleTest, MenusPrintSectionsAndEntriesAsTheOperatorSeesThem)
 	EXPECT_EQ(Output.Lines, (TArray<FString>{ TEXT("[Stage]"), TEXT("  Stage Tools | Stage | Stage tools | - | enabled") }));
 
 	ASSERT_TRUE(Run(TEXT("menu LevelEditor.LevelEditorToolBar.User \"Stage Tools\"")));
+	// clang-format off
 	EXPECT_EQ(Output.Lines, (TArray<FString>{
 		TEXT("[None] Takes"),
 		TEXT("  Record | Record | Start a take | - | enabled"),
 		TEXT("  Broken | Broken | Does nothing | - | cannot execute"),
 		TEXT("[None] Later") }));
+	// clang-format on
 
 	ASSERT_TRUE(Run(TEXT("menu LevelEditor.MainMenu.Window")));
 	EXPECT_EQ(Output.Lines, (TArray<FString>{ TEXT("[LevelEditor] Level Editor"), TEXT("[WindowLayout] Layout"), TEXT("  LoadLayout | Load Layout | Load a layout configuration | - | submenu") }));
@@ -144,21 +148,25 @@ TEST_F(MenuConsoleTest, ViewportOverlaysPrintEachOverlaidWidgetAsATree)
 	ASSERT_TRUE(Run(TEXT("viewport overlays")));
 	EXPECT_EQ(Output.Lines, (TArray<FString>{ TEXT("Overlay widgets of the level viewport (0):") }));
 
+	// clang-format off
 	TSharedRef<SOverlay> Overlaid = SNew(SOverlay)
 		+ SOverlay::Slot()
 		[
 			SNew(SHorizontalBox)
 			+ SHorizontalBox::Slot()[SNew(STextBlock).Text(FText::FromString(TEXT("Status : ")))]
 		];
+	// clang-format on
 	Overlaid->SetVisibility(EVisibility::Collapsed);
 	LevelEditor.GetFirstActiveLevelViewport()->AddOverlayWidget(Overlaid);
 
 	ASSERT_TRUE(Run(TEXT("viewport overlays")));
+	// clang-format off
 	EXPECT_EQ(Output.Lines, (TArray<FString>{
 		TEXT("Overlay widgets of the level viewport (1):"),
 		TEXT("  SOverlay Collapsed"),
 		TEXT("    SHorizontalBox Visible"),
 		TEXT("      STextBlock Visible \"Status : \"") }));
+	// clang-format on
 
 	EXPECT_FALSE(Run(TEXT("viewport")));
 	EXPECT_FALSE(Run(TEXT("viewport sideways")));
@@ -185,10 +193,12 @@ TEST(MenuConsoleGameTest, AGameRunHasNoMenusPlacementOrViewports)
 	EXPECT_FALSE(FEditorHost::Exec(TEXT("menu LevelEditor.MainMenu.Window"), Output));
 	EXPECT_FALSE(FEditorHost::Exec(TEXT("placement"), Output));
 	EXPECT_FALSE(FEditorHost::Exec(TEXT("viewport overlays"), Output));
+	// clang-format off
 	EXPECT_EQ(Output.Lines, (TArray<FString>{
 		TEXT("ERROR The level editor is not loaded (is this a game run?)"),
 		TEXT("ERROR There is no Place Actors panel in a game run"),
 		TEXT("ERROR There is no active level viewport (is this a game run?)") }));
+	// clang-format on
 }
 
 #undef LOCTEXT_NAMESPACE

@@ -23,7 +23,7 @@ namespace
 	}
 
 	/** Records its life cycle; loads its dependency (if any) while starting, as modules do. */
-	template <int Id>
+	template<int Id>
 	class TRecordingModule : public IModuleInterface
 	{
 	public:
@@ -73,8 +73,7 @@ TEST(ModuleManagerTest, LoadStartsOnceAndLookupsIgnoreCase)
 {
 	RegisterTestModules("TestLoadOnce");
 	TArray<FName> Changed;
-	const FDelegateHandle Handle = FModuleManager::Get().OnModulesChanged().AddLambda([&Changed](FName Name, EModuleChangeReason Reason)
-	{
+	const FDelegateHandle Handle = FModuleManager::Get().OnModulesChanged().AddLambda([&Changed](FName Name, EModuleChangeReason Reason) {
 		if (Reason == EModuleChangeReason::ModuleLoaded)
 		{
 			Changed.Add(Name);

@@ -130,8 +130,7 @@ TEST_F(MultiBoxTest, ExtendersFillTheMenuAtTheirHooksWithTheirOwnCommandList)
 
 	TArray<FString> Order;
 	TSharedRef<FExtender> Extender = MakeShared<FExtender>();
-	Extender->AddMenuExtension(TEXT("Takes"), EExtensionHook::Before, ExtensionCommands, FMenuExtensionDelegate::CreateLambda([&Order](FMenuBuilder& Menu)
-	{
+	Extender->AddMenuExtension(TEXT("Takes"), EExtensionHook::Before, ExtensionCommands, FMenuExtensionDelegate::CreateLambda([&Order](FMenuBuilder& Menu) {
 		Order.Add(TEXT("before"));
 		Menu.BeginSection(NAME_None, LOCTEXT("Added", "Added"));
 		Menu.AddMenuEntry(FStageCommands::Get().Stop);
@@ -180,11 +179,11 @@ TEST_F(MultiBoxTest, SubMenusAreBuiltWhenTheyOpen)
 {
 	int32 Builds = 0;
 	FMenuBuilder Builder(true, Commands);
-	Builder.AddSubMenu(LOCTEXT("Sub", "Sub"), LOCTEXT("SubTip", "More"), FNewMenuDelegate::CreateLambda([&Builds](FMenuBuilder& SubMenu)
-	{
+	Builder.AddSubMenu(LOCTEXT("Sub", "Sub"), LOCTEXT("SubTip", "More"), FNewMenuDelegate::CreateLambda([&Builds](FMenuBuilder& SubMenu) {
 		++Builds;
 		SubMenu.AddMenuEntry(FStageCommands::Get().Record);
-	}), false, FSlateIcon(), true, TEXT("SubMenu"));
+	}),
+		false, FSlateIcon(), true, TEXT("SubMenu"));
 	const TArray<TSharedRef<const FMenuEntryBlock>> Found = Entries(*Builder.GetMultiBox());
 	ASSERT_EQ(Found.Num(), 1);
 	EXPECT_TRUE(Found[0]->IsSubMenu());

@@ -51,7 +51,7 @@ TEST_F(FObjectConfigTest, SaveConfigWritesTheClassSectionInTextForm)
 	UReflectionTestObject* Object = NewObject<UReflectionTestObject>();
 	Object->Settings.Count = 4;
 	Object->Settings.Label = TEXT("Lens A");
-	Object->Settings.Items = {TEXT("x")};
+	Object->Settings.Items = { TEXT("x") };
 	Object->Counter = 12;
 	Object->bFlagA = 1;
 	Object->SaveConfig(CPF_None, *Filename, &Config, false);
@@ -83,7 +83,7 @@ TEST_F(FObjectConfigTest, LoadConfigReadsBackWhatSaveConfigWrote)
 	EXPECT_EQ(Reader->Counter, 3);
 
 	// A second save replaces the values; nothing of the first remains.
-	Writer->Settings.Items = {TEXT("only")};
+	Writer->Settings.Items = { TEXT("only") };
 	Writer->Settings.Count = 1;
 	Writer->SaveConfig(CPF_Config, *Filename, &Config, false);
 	const FString Text = ReadFile();

@@ -217,7 +217,7 @@ TEST(ObjectLifetimeTest, ClassDefaultObjectsAreSharedAndSeedConfigPropertiesOfNe
 	UReflectionTestDerived* MutableDefaults = GetMutableDefault<UReflectionTestDerived>();
 	const int32 OldCounter = MutableDefaults->Counter;
 	MutableDefaults->Counter = 77;
-	MutableDefaults->Received = {1, 2};
+	MutableDefaults->Received = { 1, 2 };
 	UReflectionTestDerived* Instance = NewObject<UReflectionTestDerived>();
 	EXPECT_EQ(Instance->Counter, 77);
 	EXPECT_TRUE(Instance->Received.IsEmpty());
@@ -239,7 +239,7 @@ TEST(ObjectLifetimeTest, DuplicatesFillConstructorMadePartsAndPointInsideAtTheCo
 	Part->Settings.Target = Source;
 	Part->OnEvent.AddDynamic(Nested, &UReflectionTestObject::HandleEvent);
 	Nested->Settings.Target = Part;
-	Source->Links = {Nested, Outside};
+	Source->Links = { Nested, Outside };
 	Source->WeakLink = Nested;
 	Source->Ranks.Add(Nested, 1);
 	Source->Ranks.Add(Outside, 2);
@@ -262,7 +262,7 @@ TEST(ObjectLifetimeTest, DuplicatesFillConstructorMadePartsAndPointInsideAtTheCo
 	// References into the source's objects lead to the copies, at any depth of the value.
 	EXPECT_EQ(PartCopy->Settings.Target, Copy);
 	EXPECT_EQ(NestedCopy->Settings.Target, PartCopy);
-	EXPECT_EQ(Copy->Links, (TArray<TObjectPtr<UObject>>{NestedCopy, Outside}));
+	EXPECT_EQ(Copy->Links, (TArray<TObjectPtr<UObject>>{ NestedCopy, Outside }));
 	EXPECT_EQ(Copy->WeakLink.Get(), NestedCopy);
 	EXPECT_EQ(Copy->Ranks.Num(), 2);
 	EXPECT_EQ(Copy->Ranks.FindRef(NestedCopy), 1);
@@ -270,7 +270,7 @@ TEST(ObjectLifetimeTest, DuplicatesFillConstructorMadePartsAndPointInsideAtTheCo
 	EXPECT_EQ(Copy->Listener.GetObject(), NestedCopy);
 	EXPECT_EQ(Copy->Listener.GetInterface(), (void*)static_cast<IReflectionTestListener*>(NestedCopy));
 	PartCopy->OnEvent.Broadcast(3);
-	EXPECT_EQ(NestedCopy->Received, TArray<int32>({3}));
+	EXPECT_EQ(NestedCopy->Received, TArray<int32>({ 3 }));
 	EXPECT_TRUE(Nested->Received.IsEmpty());
 
 	// The source keeps its own references.
@@ -295,8 +295,7 @@ TEST(ObjectLifetimeTest, SoftPathsParseResolveAndLoadThroughTheInstalledLoader)
 	const FSoftObjectPath AssetPath(TEXT("/Game/LifetimeTest/Loaded.Loaded"));
 	EXPECT_EQ(AssetPath.ResolveObject(), nullptr);
 	TArray<FString> Requests;
-	UE::ObjectHost::SetPackageLoadHook([&Requests](const FString& PackageName) -> UPackage*
-	{
+	UE::ObjectHost::SetPackageLoadHook([&Requests](const FString& PackageName) -> UPackage* {
 		Requests.Add(PackageName);
 		UPackage* Package = CreatePackage(*PackageName);
 		NewObject<UReflectionTestObject>(Package, TEXT("Loaded"), RF_Public | RF_Standalone | RF_WasLoaded);
@@ -306,7 +305,7 @@ TEST(ObjectLifetimeTest, SoftPathsParseResolveAndLoadThroughTheInstalledLoader)
 	UObject* Loaded = AssetPath.TryLoad();
 	ASSERT_NE(Loaded, nullptr);
 	EXPECT_EQ(Loaded->GetPathName(), AssetPath.ToString());
-	EXPECT_EQ(Requests, TArray<FString>({TEXT("/Game/LifetimeTest/Loaded")}));
+	EXPECT_EQ(Requests, TArray<FString>({ TEXT("/Game/LifetimeTest/Loaded") }));
 	// Once in memory, nothing is loaded again.
 	EXPECT_EQ(LoadObject<UReflectionTestObject>(nullptr, TEXT("/Game/LifetimeTest/Loaded.Loaded")), Loaded);
 	EXPECT_EQ(Requests.Num(), 1);

@@ -132,8 +132,7 @@ TEST(FileManagerTest, AllFilesPatternsTakeNamesWithoutAnExtension)
 	WriteFile(Temp.Path("Take/a.txt"), "");
 	WriteFile(Temp.Path("Take/Clips/LICENSE"), "");
 	IFileManager& Files = IFileManager::Get();
-	const auto Names = [](TArray<FString> Found)
-	{
+	const auto Names = [](TArray<FString> Found) {
 		Found.Sort();
 		std::vector<std::string> Result;
 		for (const FString& Name : Found)

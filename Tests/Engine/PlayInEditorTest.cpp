@@ -41,8 +41,7 @@ namespace
 		void Bind(FEditorDelegates::FOnPIEEvent& Event, const TCHAR* Name)
 		{
 			const FString EventName(Name);
-			Bindings.Add(TPair<FEditorDelegates::FOnPIEEvent*, FDelegateHandle>(&Event, Event.AddLambda([this, EventName](const bool bIsSimulating)
-			{
+			Bindings.Add(TPair<FEditorDelegates::FOnPIEEvent*, FDelegateHandle>(&Event, Event.AddLambda([this, EventName](const bool bIsSimulating) {
 				Events.Add(EventName + (bIsSimulating ? TEXT(" simulate") : TEXT(" play")));
 			})));
 		}
@@ -78,8 +77,7 @@ TEST(PlayInEditor, SessionsStartAndEndOnTheNextTickWithTheEditorsEvents)
 	SpawnCamera(Engine.GetWorld(), TEXT("CamA"));
 	FPIEEventRecorder Recorder;
 	bool bBegunPlayBeforePostStarted = false;
-	FDelegateHandle Handle = FEditorDelegates::PostPIEStarted.AddLambda([&bBegunPlayBeforePostStarted](const bool)
-	{
+	FDelegateHandle Handle = FEditorDelegates::PostPIEStarted.AddLambda([&bBegunPlayBeforePostStarted](const bool) {
 		AActor* PIECamera = GEditor->PlayWorld->PersistentLevel->Actors[0];
 		bBegunPlayBeforePostStarted = PIECamera->HasActorBegunPlay();
 	});
@@ -112,7 +110,7 @@ TEST(PlayInEditor, SessionsStartAndEndOnTheNextTickWithTheEditorsEvents)
 	EXPECT_EQ(Subsystem->GetGameWorld(), nullptr);
 	EXPECT_FALSE(WeakPlayWorld.IsValid());
 
-	EXPECT_EQ(Recorder.Events, (TArray<FString>{TEXT("PreBeginPIE play"), TEXT("BeginPIE play"), TEXT("PostPIEStarted play"), TEXT("PrePIEEnded play"), TEXT("EndPIE play"), TEXT("ShutdownPIE play")}));
+	EXPECT_EQ(Recorder.Events, (TArray<FString>{ TEXT("PreBeginPIE play"), TEXT("BeginPIE play"), TEXT("PostPIEStarted play"), TEXT("PrePIEEnded play"), TEXT("EndPIE play"), TEXT("ShutdownPIE play") }));
 	FEditorDelegates::PostPIEStarted.Remove(Handle);
 }
 
@@ -197,7 +195,7 @@ TEST(PlayInEditor, SimulationChangesCanBeCopiedBackToTheEditorActor)
 	EXPECT_EQ(EditorUtilities::CopyActorProperties(PIECamera, EditorCamera, EditorUtilities::FCopyOptions(Flags)), 2);
 	EXPECT_TRUE(EditorCamera->ActorHasTag(FName(TEXT("Moved"))));
 	EXPECT_EQ(EditorCamera->GetActorLocation(), FVector(5.0, 6.0, 7.0));
-	EXPECT_EQ(Moved, TArray<AActor*>{EditorCamera});
+	EXPECT_EQ(Moved, TArray<AActor*>{ EditorCamera });
 
 	// Without the flag the move is copied unannounced; a copy that moves nothing announces nothing.
 	PIECamera->SetActorLocation(FVector(1.0, 2.0, 3.0));

@@ -54,8 +54,7 @@ namespace
 		void Watch(FEditorDelegates::FOnPIEEvent& Event, const TCHAR* Name)
 		{
 			const FString EventName(Name);
-			Bindings.Add(TPair<FEditorDelegates::FOnPIEEvent*, FDelegateHandle>(&Event, Event.AddLambda([this, EventName](const bool bIsSimulating)
-			{
+			Bindings.Add(TPair<FEditorDelegates::FOnPIEEvent*, FDelegateHandle>(&Event, Event.AddLambda([this, EventName](const bool bIsSimulating) {
 				FObservedEvent& Observed = Events.AddDefaulted_GetRef();
 				Observed.Name = EventName;
 				Observed.bSimulating = bIsSimulating;
@@ -242,9 +241,9 @@ TEST(PlaySessionWorlds, ActorsSpawnedOrDestroyedDuringPlayLoseTheirCounterparts)
 	// Each world's tag query sees only its own live actors.
 	TArray<AActor*> Found;
 	UGameplayStatics::GetAllActorsWithTag(PlayWorld, FName(TEXT("Camera")), Found);
-	EXPECT_EQ(NamesOf(Found), (TArray<FString>{TEXT("Kept"), TEXT("DestroyedInEditor")}));
+	EXPECT_EQ(NamesOf(Found), (TArray<FString>{ TEXT("Kept"), TEXT("DestroyedInEditor") }));
 	UGameplayStatics::GetAllActorsWithTag(EditorWorld, FName(TEXT("Camera")), Found);
-	EXPECT_EQ(NamesOf(Found), (TArray<FString>{TEXT("Kept"), TEXT("DestroyedInPlay"), TEXT("Late")}));
+	EXPECT_EQ(NamesOf(Found), (TArray<FString>{ TEXT("Kept"), TEXT("DestroyedInPlay"), TEXT("Late") }));
 	EXPECT_EQ(UGameplayStatics::GetActorOfClass(PlayWorld, ACameraActor::StaticClass()), EditorUtilities::GetSimWorldCounterpartActor(Kept));
 	EndSession();
 }

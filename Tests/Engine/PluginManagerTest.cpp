@@ -22,7 +22,7 @@ namespace
 		return Names;
 	}
 
-	template <int Id>
+	template<int Id>
 	struct TNamedModule : public IModuleInterface
 	{
 		static inline const char* Name = "";
@@ -42,6 +42,7 @@ namespace
 		{
 			WriteFile(Temp.Path("Engine/Plugins/Cameras/EngineCams/EngineCams.uplugin"), Plugin("[]"));
 			WriteFile(Temp.Path("Engine/Plugins/Always/Always.uplugin"), Plugin("[]", "[]", R"(, "EnabledByDefault": true)"));
+			// clang-format off
 			WriteFile(Temp.Path("Stage/Plugins/Local/Local.uplugin"), Plugin(
 				R"([ { "Name": "TestPmRuntime", "Type": "Runtime", "LoadingPhase": "Default" },
 				     { "Name": "TestPmEditor", "Type": "Editor", "LoadingPhase": "PostEngineInit" },
@@ -49,6 +50,7 @@ namespace
 			WriteFile(Temp.Path("Shared/External/External.uplugin"), Plugin(
 				R"([ { "Name": "TestPmExternal", "Type": "Runtime", "LoadingPhase": "Default" } ])",
 				R"([ { "Name": "EngineCams", "Enabled": true }, { "Name": "LiveLink", "Enabled": true } ])"));
+			// clang-format on
 			WriteFile(Temp.Path("Stage/Plugins/Off/Off.uplugin"), Plugin("[]"));
 			WriteFile(Temp.Path("Stage/Plugins/Broken/Broken.uplugin"), "{ \"FileVersion\": ");
 			WriteFile(Temp.Path("Stage/Stage.uproject"), R"({ "FileVersion": 3,

@@ -211,7 +211,7 @@ TEST(ReflectionTest, StructTextFormRoundTrips)
 	Settings.Label = TEXT("say \"hi\"");
 	Settings.Tag = TEXT("Stage");
 	Settings.bEnabled = true;
-	Settings.Items = {TEXT("a"), TEXT("b c")};
+	Settings.Items = { TEXT("a"), TEXT("b c") };
 	Settings.Mode = EReflectionTestMode::Second;
 	const FString Text = ExportStruct(Settings);
 	EXPECT_EQ(Text, FString(TEXT("(Count=3,Scale=1.5,Label=\"say \\\"hi\\\"\",Tag=\"Stage\",bEnabled=True,Items=(\"a\",\"b c\"),Mode=Second,Target=None)")));
@@ -285,6 +285,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 {
 	// A Blueprint-like subscriber: a run-time class implementing the interface event in "script".
 	TArray<FString> Calls;
+	// clang-format off
 	UClass* Subscriber = UE::ObjectHost::FRuntimeClassBuilder(TEXT("BP_ReflectionSubscriber_C"), UObject::StaticClass())
 		.AddInterface(UReflectionTestListener::StaticClass())
 		.AddFunctionOverride(FName(TEXT("OnPing")), [&Calls](UObject* Self, void* Parms)
@@ -297,6 +298,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 			Calls.Add(Self->GetName() + TEXT(":") + Source + TEXT(":") + Count);
 		})
 		.Build();
+	// clang-format on
 	EXPECT_TRUE(Subscriber->ImplementsInterface(UReflectionTestListener::StaticClass()));
 	EXPECT_FALSE(Subscriber->HasAnyClassFlags(CLASS_Native));
 
@@ -316,6 +318,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 	EXPECT_EQ(IReflectionTestListener::Execute_Describe(Native, TEXT("I am ")), FString(TEXT("I am NativeListener")));
 
 	// A run-time child of the native class overrides a class event and keeps the native interface part.
+	// clang-format off
 	UClass* Child = UE::ObjectHost::FRuntimeClassBuilder(TEXT("BP_ReflectionChild_C"), UReflectionTestObject::StaticClass())
 		.AddFunctionOverride(FName(TEXT("Hook")), [](UObject* Self, void* Parms)
 		{
@@ -324,6 +327,7 @@ TEST(ReflectionTest, InterfaceEventsReachNativeAndRunTimeImplementations)
 			*Signature->GetReturnProperty()->ContainerPtrToValuePtr<int32>(Parms) = Input + 100;
 		})
 		.Build();
+	// clang-format on
 	UReflectionTestObject* ChildObject = NewObject<UReflectionTestObject>(GetTransientPackage(), Child, TEXT("ChildListener"));
 	EXPECT_TRUE(ChildObject->IsA<UReflectionTestObject>());
 	EXPECT_EQ(ChildObject->Hook(1), 101);
@@ -350,24 +354,24 @@ TEST(ReflectionTest, DynamicMulticastDelegatesBroadcastToLiveBindingsInOrder)
 	EXPECT_TRUE(Source->OnEvent.IsBound());
 	EXPECT_EQ(Source->OnEvent.GetAllObjects().Num(), 2);
 	Source->OnEvent.Broadcast(5);
-	EXPECT_EQ(First->Received, TArray<int32>({5}));
-	EXPECT_EQ(Second->Received, TArray<int32>({5}));
+	EXPECT_EQ(First->Received, TArray<int32>({ 5 }));
+	EXPECT_EQ(Second->Received, TArray<int32>({ 5 }));
 
 	Source->OnEvent.RemoveDynamic(First, &UReflectionTestObject::HandleEvent);
 	Source->OnEvent.Broadcast(6);
-	EXPECT_EQ(First->Received, TArray<int32>({5}));
-	EXPECT_EQ(Second->Received, TArray<int32>({5, 6}));
+	EXPECT_EQ(First->Received, TArray<int32>({ 5 }));
+	EXPECT_EQ(Second->Received, TArray<int32>({ 5, 6 }));
 
 	// A bound object that dies is skipped, not called.
 	Second->MarkAsGarbage();
 	Source->OnEvent.Broadcast(7);
-	EXPECT_EQ(Second->Received, TArray<int32>({5, 6}));
+	EXPECT_EQ(Second->Received, TArray<int32>({ 5, 6 }));
 	EXPECT_FALSE(Source->OnEvent.IsBound());
 
 	Source->OnEvent.AddDynamic(First, &UReflectionTestObject::HandleEvent);
 	Source->OnEvent.Clear();
 	Source->OnEvent.Broadcast(8);
-	EXPECT_EQ(First->Received, TArray<int32>({5}));
+	EXPECT_EQ(First->Received, TArray<int32>({ 5 }));
 
 	// The same binding through the reflected property, as Blueprint assigns it.
 	FMulticastDelegateProperty* Property = FindFProperty<FMulticastDelegateProperty>(UReflectionTestObject::StaticClass(), TEXT("OnEvent"));
@@ -378,9 +382,9 @@ TEST(ReflectionTest, DynamicMulticastDelegatesBroadcastToLiveBindingsInOrder)
 	Binding.BindUFunction(First, TEXT("HandleEvent"));
 	Property->AddDelegate(Binding, Source);
 	Source->OnEvent.Broadcast(9);
-	EXPECT_EQ(First->Received, TArray<int32>({5, 9}));
+	EXPECT_EQ(First->Received, TArray<int32>({ 5, 9 }));
 
-	for (UObject* Object : {(UObject*)Source, (UObject*)First, (UObject*)Second})
+	for (UObject* Object : { (UObject*)Source, (UObject*)First, (UObject*)Second })
 	{
 		UE::ObjectHost::DestroyObjectNow(Object);
 	}

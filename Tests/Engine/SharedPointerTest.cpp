@@ -7,7 +7,10 @@ namespace
 {
 	struct FBase : public TSharedFromThis<FBase>
 	{
-		explicit FBase(int32* InDestroyed = nullptr) : Destroyed(InDestroyed) {}
+		explicit FBase(int32* InDestroyed = nullptr)
+			: Destroyed(InDestroyed)
+		{
+		}
 		virtual ~FBase()
 		{
 			if (Destroyed)

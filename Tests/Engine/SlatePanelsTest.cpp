@@ -98,10 +98,12 @@ TEST(SlatePanelsTest, BoxesKeepTheirSlotsInOrderWithPaddingAndSizing)
 
 TEST(SlatePanelsTest, GridCellsKeepColumnRowSpanLayerAndNudge)
 {
+	// clang-format off
 	TSharedRef<SGridPanel> Grid = SNew(SGridPanel)
 		.FillColumn(1, 2.0f)
 		+ SGridPanel::Slot(1, 0).HAlign(HAlign_Center).VAlign(VAlign_Center).Nudge(FVector2D(-45.0f, 0.0f))[Text(TEXT("status"))]
 		+ SGridPanel::Slot(0, 1, SGridPanel::Layer(2)).ColumnSpan(2).Padding(FMargin(4.0f, 8.0f, 4.0f, 4.0f))[Text(TEXT("labels"))];
+	// clang-format on
 	ASSERT_EQ(Grid->GetChildren()->Num(), 2);
 	const SGridPanel::FSlot& Status = SlotOf<SGridPanel::FSlot>(*Grid, 0);
 	EXPECT_EQ(Status.GetColumn(), 1);
@@ -122,9 +124,11 @@ TEST(SlatePanelsTest, GridCellsKeepColumnRowSpanLayerAndNudge)
 
 TEST(SlatePanelsTest, UniformGridCellsShareTheMinimumSlotSize)
 {
+	// clang-format off
 	TSharedRef<SUniformGridPanel> Grid = SNew(SUniformGridPanel)
 		.MinDesiredSlotWidth(60.0f)
 		+ SUniformGridPanel::Slot(2, 1).HAlign(HAlign_Left).VAlign(VAlign_Top)[Text(TEXT("cell"))];
+	// clang-format on
 	EXPECT_EQ(Grid->GetMinDesiredSlotWidth(), 60.0f);
 	EXPECT_EQ(Grid->GetMinDesiredSlotHeight(), 0.0f);
 	EXPECT_EQ(Grid->GetSlotPadding(), FMargin(0.0f));

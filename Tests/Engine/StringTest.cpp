@@ -165,7 +165,8 @@ TEST(StringTest, Utf8RoundTripsThroughTchar)
 {
 	const FString Original(TEXT("Kamera 📷 Ünïcode"));
 	const std::string Utf8 = TCHAR_TO_UTF8(*Original);
-	EXPECT_EQ(Utf8, std::string("Kamera \xF0\x9F\x93\xB7 \xC3\x9Cn\xC3\xAF" "code"));
+	EXPECT_EQ(Utf8, std::string("Kamera \xF0\x9F\x93\xB7 \xC3\x9Cn\xC3\xAF"
+								"code"));
 	EXPECT_TRUE(FString(UTF8_TO_TCHAR(Utf8.c_str())).Equals(Original));
 	EXPECT_EQ(StringCast<ANSICHAR>(*Original).Length(), (int32)Utf8.size());
 	// A broken sequence decodes to a replacement character instead of being dropped.

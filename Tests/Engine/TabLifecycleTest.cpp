@@ -25,7 +25,7 @@ namespace
 
 		virtual void TearDown() override
 		{
-			for (const TSharedPtr<FTabManager>& Manager : {TabManager, OtherManager})
+			for (const TSharedPtr<FTabManager>& Manager : { TabManager, OtherManager })
 			{
 				if (Manager.IsValid())
 				{
@@ -42,12 +42,10 @@ namespace
 		/** A spawner whose tabs record "<Tag>:closed" in Events when they close. */
 		FOnSpawnTab Recording(const FString& Tag)
 		{
-			return FOnSpawnTab::CreateLambda([this, Tag](const FSpawnTabArgs&)
-			{
+			return FOnSpawnTab::CreateLambda([this, Tag](const FSpawnTabArgs&) {
 				Events.Add(Tag + TEXT(":spawned"));
 				return SNew(SDockTab)
-					.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this, Tag](TSharedRef<SDockTab>)
-					{
+					.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this, Tag](TSharedRef<SDockTab>) {
 						Events.Add(Tag + TEXT(":closed"));
 					}));
 			});
@@ -74,7 +72,7 @@ TEST_F(TabLifecycleTest, ARebuiltTabManagerTakesTheSameSpawnerNameAndSpawnsThrou
 	TSharedPtr<SDockTab> Tab = TabManager->TryInvokeTab(FTabId(FirstTab));
 	ASSERT_TRUE(Tab.IsValid());
 	EXPECT_EQ(Tab->GetTabManagerPtr(), TabManager);
-	const TArray<FString> Expected = {TEXT("old:spawned"), TEXT("old:closed"), TEXT("new:spawned")};
+	const TArray<FString> Expected = { TEXT("old:spawned"), TEXT("old:closed"), TEXT("new:spawned") };
 	EXPECT_EQ(Events, Expected);
 }
 
@@ -92,7 +90,7 @@ TEST_F(TabLifecycleTest, ASpawnerRegisteredAgainWhileItsTabIsOpenBringsThatTabFo
 	TSharedPtr<SDockTab> NewTab = TabManager->TryInvokeTab(FTabId(FirstTab));
 	ASSERT_TRUE(NewTab.IsValid());
 	EXPECT_NE(NewTab, OldTab);
-	const TArray<FString> Expected = {TEXT("old:spawned"), TEXT("old:closed"), TEXT("new:spawned")};
+	const TArray<FString> Expected = { TEXT("old:spawned"), TEXT("old:closed"), TEXT("new:spawned") };
 	EXPECT_EQ(Events, Expected);
 }
 
@@ -114,7 +112,7 @@ TEST_F(TabLifecycleTest, TwoManagersWithTheSameSpawnerNameKeepTheirOwnTabs)
 	TabManager->CloseAllAreas();
 	EXPECT_FALSE(TabManager->FindExistingLiveTab(FTabId(FirstTab)).IsValid());
 	EXPECT_EQ(OtherManager->FindExistingLiveTab(FTabId(FirstTab)), TabB);
-	const TArray<FString> Expected = {TEXT("a:spawned"), TEXT("b:spawned"), TEXT("a:closed")};
+	const TArray<FString> Expected = { TEXT("a:spawned"), TEXT("b:spawned"), TEXT("a:closed") };
 	EXPECT_EQ(Events, Expected);
 }
 
@@ -136,7 +134,7 @@ TEST_F(TabLifecycleTest, ANomadTabOpenedThroughOneManagerIsBroughtForwardThrough
 	Again->RequestCloseTab();
 	FGlobalTabmanager::Get()->UnregisterNomadTabSpawner(ThirdTab);
 
-	const TArray<FString> Expected = {TEXT("nomad:spawned"), TEXT("nomad:closed"), TEXT("nomad:spawned"), TEXT("nomad:closed")};
+	const TArray<FString> Expected = { TEXT("nomad:spawned"), TEXT("nomad:closed"), TEXT("nomad:spawned"), TEXT("nomad:closed") };
 	EXPECT_EQ(Events, Expected);
 }
 
@@ -152,7 +150,7 @@ TEST_F(TabLifecycleTest, ClosingAllAreasClosesTabsInTheOrderTheyOpened)
 
 	TabManager->CloseAllAreas();
 
-	const TArray<FString> Expected = {TEXT("second:closed"), TEXT("third:closed"), TEXT("first:closed")};
+	const TArray<FString> Expected = { TEXT("second:closed"), TEXT("third:closed"), TEXT("first:closed") };
 	EXPECT_EQ(Events, Expected);
 	TArray<TSharedRef<SDockTab>> Live;
 	TabManager->GetLiveTabs(Live);
@@ -170,7 +168,7 @@ TEST_F(TabLifecycleTest, ClosingAllAreasLeavesATabThatRefusesAndClosesTheRest)
 
 	TabManager->CloseAllAreas();
 
-	EXPECT_EQ(Events, TArray<FString>{TEXT("second:closed")});
+	EXPECT_EQ(Events, TArray<FString>{ TEXT("second:closed") });
 	TArray<TSharedRef<SDockTab>> Live;
 	TabManager->GetLiveTabs(Live);
 	ASSERT_EQ(Live.Num(), 1);
@@ -183,11 +181,9 @@ TEST_F(TabLifecycleTest, ATabClosedByAnotherTabsCallbackIsClosedOnceWhenAllAreas
 {
 	TabManager->RegisterTabSpawner(SecondTab, Recording(TEXT("dependent")));
 	TSharedPtr<SDockTab> Dependent;
-	TabManager->RegisterTabSpawner(FirstTab, FOnSpawnTab::CreateLambda([this, &Dependent](const FSpawnTabArgs&)
-	{
+	TabManager->RegisterTabSpawner(FirstTab, FOnSpawnTab::CreateLambda([this, &Dependent](const FSpawnTabArgs&) {
 		// A panel that takes its helper panel down with it.
-		return SNew(SDockTab).OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this, &Dependent](TSharedRef<SDockTab>)
-		{
+		return SNew(SDockTab).OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([this, &Dependent](TSharedRef<SDockTab>) {
 			Events.Add(TEXT("main:closed"));
 			Dependent->RequestCloseTab();
 		}));
@@ -198,7 +194,7 @@ TEST_F(TabLifecycleTest, ATabClosedByAnotherTabsCallbackIsClosedOnceWhenAllAreas
 
 	TabManager->CloseAllAreas();
 
-	const TArray<FString> Expected = {TEXT("main:closed"), TEXT("dependent:closed")};
+	const TArray<FString> Expected = { TEXT("main:closed"), TEXT("dependent:closed") };
 	EXPECT_EQ(Events, Expected);
 	EXPECT_FALSE(Dependent->IsLive());
 }
@@ -211,7 +207,7 @@ TEST_F(TabLifecycleTest, ClosingAClosedTabAgainRunsNoCallback)
 
 	Tab->RequestCloseTab();
 
-	const TArray<FString> Expected = {TEXT("first:spawned"), TEXT("first:closed")};
+	const TArray<FString> Expected = { TEXT("first:spawned"), TEXT("first:closed") };
 	EXPECT_EQ(Events, Expected);
 	// The stale tab must not have cleared the record of a newer tab of its spawner.
 	TSharedPtr<SDockTab> Fresh = TabManager->TryInvokeTab(FTabId(FirstTab));
@@ -253,7 +249,7 @@ TEST_F(TabLifecycleTest, SpawnersAreListedInRegistrationOrderAndUnregisteringAll
 	{
 		Names.Add(Spawner->GetTabType());
 	}
-	const TArray<FName> Expected = {SecondTab, ThirdTab, FirstTab};
+	const TArray<FName> Expected = { SecondTab, ThirdTab, FirstTab };
 	EXPECT_EQ(Names, Expected);
 
 	TabManager->UnregisterAllTabSpawners();

@@ -134,15 +134,13 @@ TEST_F(ToolMenusTest, AComboButtonKeepsItsActionDropDownTextsAndStyle)
 TEST_F(ToolMenusTest, MenuWidgetsApplyLegacyExtendersAtSectionHooksAndFillDynamicEntries)
 {
 	UToolMenu* Menu = UToolMenus::Get()->RegisterMenu(TEXT("Test.Window"));
-	Menu->AddSection(TEXT("Tabs"), LOCTEXT("Tabs", "Tabs")).AddDynamicEntry(TEXT("Dynamic"), FNewToolMenuSectionDelegate::CreateLambda([](FToolMenuSection& Section)
-	{
+	Menu->AddSection(TEXT("Tabs"), LOCTEXT("Tabs", "Tabs")).AddDynamicEntry(TEXT("Dynamic"), FNewToolMenuSectionDelegate::CreateLambda([](FToolMenuSection& Section) {
 		Section.AddEntry(ActionEntry(TEXT("Filled")));
 	}));
 	Menu->AddSection(TEXT("WindowLayout"), LOCTEXT("Layout", "Layout")).AddEntry(ActionEntry(TEXT("LayoutEntry")));
 
 	TSharedRef<FExtender> Extender = MakeShared<FExtender>();
-	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Builder)
-	{
+	Extender->AddMenuExtension(TEXT("WindowLayout"), EExtensionHook::Before, nullptr, FMenuExtensionDelegate::CreateLambda([](FMenuBuilder& Builder) {
 		Builder.BeginSection(NAME_None, LOCTEXT("Panels", "Panels"));
 		Builder.AddMenuEntry(LOCTEXT("Panel", "Panel"), FText::GetEmpty(), FSlateIcon(), FUIAction(), TEXT("Panel"));
 		Builder.EndSection();

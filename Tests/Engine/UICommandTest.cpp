@@ -134,7 +134,7 @@ TEST_F(UICommandTest, ChordsBoundInAParentContextAreFoundFromTheChildButNotTheOt
 
 	TArray<FName> Children;
 	Manager.GetAllChildContexts(BaseContextName, Children);
-	const TArray<FName> Expected = {BaseContextName, ChildContextName};
+	const TArray<FName> Expected = { BaseContextName, ChildContextName };
 	EXPECT_EQ(Children, Expected);
 }
 
@@ -176,8 +176,7 @@ TEST_F(UICommandTest, SecondaryChordShowsWhenThePrimaryIsUnbound)
 TEST_F(UICommandTest, RegisterUnregisterCyclesLeaveOneContextAndFreshCommandsEachTime)
 {
 	TArray<FString> Changes;
-	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Changes](const FBindingContext& Context)
-	{
+	const FDelegateHandle Handle = FBindingContext::CommandsChanged.AddLambda([&Changes](const FBindingContext& Context) {
 		if (Context.GetContextName() == BaseContextName)
 		{
 			Changes.Add(FInputBindingManager::Get().GetContextByName(BaseContextName).IsValid() ? TEXT("registered") : TEXT("unregistered"));
@@ -202,7 +201,7 @@ TEST_F(UICommandTest, RegisterUnregisterCyclesLeaveOneContextAndFreshCommandsEac
 	}
 	FBindingContext::CommandsChanged.Remove(Handle);
 
-	const TArray<FString> Expected = {TEXT("registered"), TEXT("unregistered"), TEXT("registered"), TEXT("unregistered"), TEXT("registered"), TEXT("unregistered")};
+	const TArray<FString> Expected = { TEXT("registered"), TEXT("unregistered"), TEXT("registered"), TEXT("unregistered"), TEXT("registered"), TEXT("unregistered") };
 	EXPECT_EQ(Changes, Expected);
 	EXPECT_FALSE(FBaseCommands::IsRegistered());
 	EXPECT_FALSE(FInputBindingManager::Get().FindCommandInContext(BaseContextName, FInputChord(EModifierKey::Control, EKeys::O), true).IsValid());
@@ -272,7 +271,7 @@ TEST_F(CommandRoutingTest, TheListsOwnMappingWinsOverAnAppendedListsAndUnmapping
 	EXPECT_TRUE(Parent->ExecuteAction(Open()));
 	EXPECT_TRUE(Child->ExecuteAction(Open()));
 
-	const TArray<FString> Expected = {TEXT("parent"), TEXT("child"), TEXT("child")};
+	const TArray<FString> Expected = { TEXT("parent"), TEXT("child"), TEXT("child") };
 	EXPECT_EQ(Runs, Expected);
 }
 
@@ -285,7 +284,7 @@ TEST_F(CommandRoutingTest, MappingsMadeInAnAppendedListAfterAppendingAreSeen)
 	Child->MapAction(FBaseCommands::Get().Refresh, Record(TEXT("second")));
 	EXPECT_TRUE(Parent->TryExecuteAction(FBaseCommands::Get().Refresh.ToSharedRef()));
 
-	const TArray<FString> Expected = {TEXT("first"), TEXT("second")};
+	const TArray<FString> Expected = { TEXT("first"), TEXT("second") };
 	EXPECT_EQ(Runs, Expected);
 }
 
@@ -300,7 +299,7 @@ TEST_F(CommandRoutingTest, AnAppendedListsCanExecuteGuardsTryExecuteThroughThePa
 
 	bAllowed = true;
 	EXPECT_TRUE(Parent->TryExecuteAction(Open()));
-	EXPECT_EQ(Runs, TArray<FString>{TEXT("child")});
+	EXPECT_EQ(Runs, TArray<FString>{ TEXT("child") });
 }
 
 TEST_F(CommandRoutingTest, ASecondAppendedListIsSearchedAfterTheFirst)
@@ -314,7 +313,7 @@ TEST_F(CommandRoutingTest, ASecondAppendedListIsSearchedAfterTheFirst)
 	EXPECT_TRUE(Parent->ExecuteAction(Open()));
 	EXPECT_TRUE(Parent->ExecuteAction(FBaseCommands::Get().Refresh.ToSharedRef()));
 
-	const TArray<FString> Expected = {TEXT("first"), TEXT("second-refresh")};
+	const TArray<FString> Expected = { TEXT("first"), TEXT("second-refresh") };
 	EXPECT_EQ(Runs, Expected);
 }
 
@@ -341,7 +340,7 @@ TEST_F(CommandRoutingTest, ACommandListOutlivingItsCommandSetStillRunsItsMappedA
 
 	// The list keeps the command alive, so its address cannot be taken by another command.
 	EXPECT_TRUE(Parent->ExecuteAction(Open.ToSharedRef()));
-	EXPECT_EQ(Runs, TArray<FString>{TEXT("child")});
+	EXPECT_EQ(Runs, TArray<FString>{ TEXT("child") });
 }
 
 #undef LOCTEXT_NAMESPACE

@@ -74,8 +74,7 @@ TEST(WorldSubsystems, CleaningUpAWorldEndsItsSubsystemsAndInitialisingAgainMakes
 
 TEST(WorldSubsystems, AnOpenedMapIsInitialisedWhenItBecomesTheEditedWorld)
 {
-	FScopedTestEngine Engine(false, std::string(), [](FScopedTestEngine& Project)
-	{
+	FScopedTestEngine Engine(false, std::string(), [](FScopedTestEngine& Project) {
 		Project.WriteProjectFile("Content/Maps/Stage.umap.json", R"({ "Class": "/Script/Engine.World" })");
 	});
 	UWorld* Untitled = Engine.GetWorld();

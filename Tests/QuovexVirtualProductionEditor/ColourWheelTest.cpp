@@ -255,6 +255,7 @@ TEST_F(ColourWheelTest, TheConsolePlacesSetsReadsAndDragsAWheel)
 
 	Log.Clear();
 	ASSERT_TRUE(FEditorHost::Exec(TEXT("colourwheel drag ConsoleWheel 1,0 0,1 \"-1, 0\""), Console));
+	// clang-format off
 	EXPECT_EQ(Heard(), (TArray<FString>{
 		TEXT("ConsoleWheel: mouse capture begin"),
 		TEXT("ConsoleWheel: colour changed to (R=1.000000,G=0.000000,B=0.000000,A=1.000000)"),
@@ -262,6 +263,7 @@ TEST_F(ColourWheelTest, TheConsolePlacesSetsReadsAndDragsAWheel)
 		TEXT("ConsoleWheel: colour changed to (R=0.000000,G=1.000000,B=1.000000,A=1.000000)"),
 		TEXT("ConsoleWheel: mouse capture end"),
 	}));
+	// clang-format on
 
 	Console.Clear();
 	ASSERT_TRUE(FEditorHost::Exec(TEXT("colourwheel rebuild ConsoleWheel"), Console));

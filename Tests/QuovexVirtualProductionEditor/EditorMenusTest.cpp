@@ -31,6 +31,7 @@ namespace
 		TArray<FExpectedEntry> Entries;
 	};
 
+	// clang-format off
 	const TArray<FExpectedSection> DropDown = {
 		{ TEXT("Tracking"), {
 			{ TEXT("OpenOrvaneView"), TEXT("Orvane Panel"), TEXT("Open the Orvane management panel") },
@@ -62,6 +63,7 @@ namespace
 			{ TEXT("ReconnectToKeyer"), TEXT("Reconnect Keyer"), TEXT("Reconnect to the Keyer") },
 			{ TEXT("OpenLensTweaker"), TEXT("Lens Tweaker"), TEXT("Open Lens Tweaker Pannel") } } },
 	};
+	// clang-format on
 
 	/** Command, label key and label of the panels section, in order. */
 	const TArray<FExpectedEntry> Panels = {

@@ -79,7 +79,8 @@ TEST_F(HeadlessEditorBadInputTest, ArgumentsThatAreNotTextStopTheRunBeforeBoot)
 	for (const auto& Bad : Missing)
 	{
 		const FEditorRun Run = RunEditor({ Bad.Argument, "-ExecCmds=timecode" });
-		EXPECT_EQ(Run.ExitStatus, 2) << Bad.Argument << "\n" << Run.Joined();
+		EXPECT_EQ(Run.ExitStatus, 2) << Bad.Argument << "\n"
+									 << Run.Joined();
 		EXPECT_TRUE(Run.Has(Bad.Message)) << Run.Joined();
 		EXPECT_FALSE(Run.Has("Editor is up"));
 	}

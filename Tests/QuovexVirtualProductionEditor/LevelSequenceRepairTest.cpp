@@ -292,8 +292,7 @@ TEST_F(LevelSequenceRepairTest, LockedTakesAndTakesWithoutCamerasAreMarkedUnlock
 	Sequence->GetMovieScene()->SetReadOnly(true);
 	Sequence->GetPackage()->SetDirtyFlag(false);
 	int32 MarkedDirty = 0;
-	const FDelegateHandle Handle = UPackage::PackageMarkedDirtyEvent.AddLambda([&MarkedDirty, Sequence](UPackage* Package)
-	{
+	const FDelegateHandle Handle = UPackage::PackageMarkedDirtyEvent.AddLambda([&MarkedDirty, Sequence](UPackage* Package) {
 		MarkedDirty += Package == Sequence->GetPackage() ? 1 : 0;
 	});
 

@@ -143,10 +143,12 @@ TEST_F(PanelUtilitiesTest, DialoguesHangOffThePanelsWindow)
 {
 	// The take log laid out with a title, as a saved panel is: it is on screen, in the editor's window.
 	const std::string Path = "/QuovexSuite/Editor/Panels/QuovexTakeLog.QuovexTakeLog";
+	// clang-format off
 	HostTest::WriteFile(PanelAsset("QuovexTakeLog"), R"JSON({ "Class": "/Script/Blutility.EditorUtilityWidgetBlueprint",
 		"Properties": { "ParentClass": "\"/Script/QuovexVirtualProductionEditor.QuovexEditorUtilityWidgetVP\"", "WidgetTree": ")JSON" + Path + R"JSON(:WidgetTree" },
 		"Subobjects": [ { "Name": "WidgetTree", "Class": "/Script/UMG.WidgetTree", "Properties": { "RootWidget": ")JSON" + Path + R"JSON(:WidgetTree.Title" },
 			"Subobjects": [ { "Name": "Title", "Class": "/Script/UMG.TextBlock", "Properties": { "Text": "INVTEXT(\"Take Log\")" } } ] } ] })JSON");
+	// clang-format on
 	ASSERT_TRUE(Boot());
 	UQuovexEditorUtilityWidget* Panel = OpenPanelWidget();
 	ASSERT_NE(Panel, nullptr);

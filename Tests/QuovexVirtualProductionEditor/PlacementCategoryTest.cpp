@@ -126,8 +126,7 @@ TEST_F(PlacementCategoryTest, ShutDownRemovesTheCategory)
 {
 	ASSERT_TRUE(Boot());
 	bool bCategoryGoneAtShutDown = false;
-	PlacementMode().OnPlacementModeCategoryListChanged().AddLambda([&bCategoryGoneAtShutDown]()
-	{
+	PlacementMode().OnPlacementModeCategoryListChanged().AddLambda([&bCategoryGoneAtShutDown]() {
 		bCategoryGoneAtShutDown = IPlacementModeModule::Get().GetRegisteredPlacementCategory(Category) == nullptr;
 	});
 	FEditorHost::Shutdown();
@@ -153,6 +152,7 @@ TEST_F(PlacementCategoryTest, TheConsoleListsTheCategoryAndAddsItems)
 	EXPECT_TRUE(Out.Lines.Contains(TEXT("  Quovex | Quovex | 46 | PMQuovex")));
 	ASSERT_TRUE(Out.Run(TEXT("Quovex.AddPlacementModeItem /Script/Engine.CameraActor")));
 	ASSERT_TRUE(Out.Run(TEXT("placement Quovex")));
+	// clang-format off
 	EXPECT_EQ(Out.Lines, (TArray<FString>{
 		TEXT("Quovex (8 items): label | sort order"),
 		TEXT("  Camera Actor | 0"),
@@ -163,6 +163,7 @@ TEST_F(PlacementCategoryTest, TheConsoleListsTheCategoryAndAddsItems)
 		TEXT("  Quovex Mo Cap Magnet | 1"),
 		TEXT("  Quovex Pre Keyer Matte | 1"),
 		TEXT("  Quovex Stage | 1") }));
+	// clang-format on
 	EXPECT_FALSE(Out.Run(TEXT("Quovex.AddPlacementModeItem /Script/Engine.NoSuchThing")));
 	EXPECT_EQ(Out.Lines, (TArray<FString>{ TEXT("ERROR No object /Script/Engine.NoSuchThing") }));
 }

@@ -44,13 +44,13 @@ namespace
 		static TArray<FString> PluginCommands()
 		{
 			TArray<FString> Names;
-			IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&Names](const TCHAR* Name, IConsoleObject* Object)
-			{
+			IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&Names](const TCHAR* Name, IConsoleObject* Object) {
 				if (Object->AsCommand())
 				{
 					Names.Add(Name);
 				}
-			}), TEXT("Quovex."));
+			}),
+				TEXT("Quovex."));
 			return Names;
 		}
 

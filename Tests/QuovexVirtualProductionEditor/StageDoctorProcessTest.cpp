@@ -21,7 +21,8 @@ namespace
 					return nlohmann::json::parse(Line);
 				}
 			}
-			ADD_FAILURE() << "no JSON line in:\n" << Run.Joined();
+			ADD_FAILURE() << "no JSON line in:\n"
+						  << Run.Joined();
 			return nlohmann::json::object();
 		}
 	};

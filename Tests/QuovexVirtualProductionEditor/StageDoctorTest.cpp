@@ -188,9 +188,11 @@ TEST_F(StageDoctorTest, ASubjectWithForeignSettingsIsNamedAndTheNextCameraGetsTh
 
 TEST_F(StageDoctorTest, EachCameraThatCannotBeTrackedIsNamedWithItsReason)
 {
+	// clang-format off
 	WriteMap("Faults", CameraJson("Bare", CameraTag, nullptr) + "," + CameraJson("Stale", CameraTag, "CamZ") + ","
 		+ CameraJson("TakeCam", SpawnedTags, "") + "," + CameraJson("TakeCamBound", SpawnedTags, "CamB") + ","
 		+ CameraJson("Prop", CameraTag, "CamA", "/Script/Engine.Actor") + "," + CameraJson("Waiting", CameraTag, ""));
+	// clang-format on
 	BootStage();
 	OpenMap(TEXT("Faults"));
 	ASSERT_TRUE(RunLine(TEXT("livelink push CamA RawZoom=1 RawFocus=1")));

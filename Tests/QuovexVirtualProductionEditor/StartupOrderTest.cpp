@@ -97,15 +97,13 @@ namespace
 
 TEST_F(StartupOrderTest, StartUpRunsItsElevenStepsInOrder)
 {
-	FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context)
-	{
+	FBindingContext::CommandsChanged.AddLambda([this](const FBindingContext& Context) {
 		if (Context.GetContextName() == FName(TEXT("QuovexCommands")))
 		{
 			Hear(TEXT("commands registered"));
 		}
 	});
-	FModuleManager::Get().OnModulesChanged().AddLambda([this](FName Module, EModuleChangeReason Reason)
-	{
+	FModuleManager::Get().OnModulesChanged().AddLambda([this](FName Module, EModuleChangeReason Reason) {
 		if (Reason != EModuleChangeReason::ModuleLoaded)
 		{
 			return;
@@ -121,8 +119,7 @@ TEST_F(StartupOrderTest, StartUpRunsItsElevenStepsInOrder)
 		}
 		if (Module == FName(TEXT("PlacementMode")))
 		{
-			IPlacementModeModule::Get().OnPlacementModeCategoryListChanged().AddLambda([this]()
-			{
+			IPlacementModeModule::Get().OnPlacementModeCategoryListChanged().AddLambda([this]() {
 				if (IPlacementModeModule::Get().GetRegisteredPlacementCategory(TEXT("Quovex")))
 				{
 					Hear(TEXT("category registered"));
@@ -155,15 +152,13 @@ TEST_F(StartupOrderTest, ShutDownUnregistersCommandsAndStyleThenTheCategory)
 {
 	ASSERT_TRUE(Boot());
 	TArray<FString> Order;
-	FBindingContext::CommandsChanged.AddLambda([&Order](const FBindingContext& Context)
-	{
+	FBindingContext::CommandsChanged.AddLambda([&Order](const FBindingContext& Context) {
 		if (Context.GetContextName() == FName(TEXT("QuovexCommands")))
 		{
 			Order.Add(FString::Printf(TEXT("commands (style %s)"), FSlateStyleRegistry::FindSlateStyle(FQuovexVirtualProductionStyle::GetStyleSetName()) ? TEXT("registered") : TEXT("gone")));
 		}
 	});
-	IPlacementModeModule::Get().OnPlacementModeCategoryListChanged().AddLambda([&Order]()
-	{
+	IPlacementModeModule::Get().OnPlacementModeCategoryListChanged().AddLambda([&Order]() {
 		Order.Add(FString::Printf(TEXT("category (commands %s, style %s)"),
 			FInputBindingManager::Get().GetContextByName(TEXT("QuovexCommands")).IsValid() ? TEXT("registered") : TEXT("gone"),
 			FSlateStyleRegistry::FindSlateStyle(FQuovexVirtualProductionStyle::GetStyleSetName()) ? TEXT("registered") : TEXT("gone")));

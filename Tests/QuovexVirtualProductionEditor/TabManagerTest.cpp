@@ -30,8 +30,7 @@ namespace
 		const FString Name = FString::Printf(TEXT("TabSubscriber%d"), Counter++);
 		return UE::ObjectHost::FRuntimeClassBuilder(*Name, UObject::StaticClass())
 			.AddInterface(UQuovexTabManagerInterface::StaticClass())
-			.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void* Parms)
-			{
+			.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void* Parms) {
 				const FName TabName = *static_cast<FName*>(Parms);
 				GHeard.push_back(HostTest::Utf8(Context->GetName()) + ":" + HostTest::Utf8(TabName.ToString()));
 			})
@@ -298,6 +297,7 @@ TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 	ASSERT_TRUE(Boot());
 	FQuovexTabManager& Manager = FQuovexTabManager::Get();
 	static UObject* Second = nullptr;
+	// clang-format off
 	UClass* Leaver = UE::ObjectHost::FRuntimeClassBuilder(*UniqueClassName(TEXT("TabLeaver")), UObject::StaticClass())
 		.AddInterface(UQuovexTabManagerInterface::StaticClass())
 		.AddFunctionOverride(FName(TEXT("OnTabClosed")), [](UObject* Context, void*)
@@ -307,6 +307,7 @@ TEST_F(TabManagerTest, ASubscriberMayUnsubscribeWhileBeingTold)
 			FQuovexTabManager::Get().UnsubscribeEvents(Second);
 		})
 		.Build();
+	// clang-format on
 	UObject* First = NewSubscriber(Leaver, TEXT("First"));
 	Second = NewSubscriber(SubscriberClass(), TEXT("Second"));
 	ASSERT_TRUE(Manager.SubscribeEvents(First));

@@ -18,6 +18,7 @@ namespace
 			FVPSubsystemTest::SetUp();
 			const std::string Camera = HostTest::Utf8(QuovexTags::TAG_CAMERA.ToString());
 			const std::string Spawned = HostTest::Utf8(QuovexTags::TAG_SEQUENCE_SPAWNED.ToString());
+			// clang-format off
 			WriteMap("Take", ActorJson("S", "Spawned", "\\\"" + Camera + "\\\",\\\"" + Spawned + "\\\"") + ","
 				+ ActorJson("A", "Cam A", "\\\"" + Camera + "\\\"") + ","
 				+ ActorJson("B", "Cam B", "\\\"" + Camera + "\\\"") + ","
@@ -25,6 +26,7 @@ namespace
 			WriteMap("Mixed", ActorJson("Crane", "Crane", "\\\"" + Camera + "\\\"", "/Script/Engine.Actor") + ","
 				+ ActorJson("Main", "Main", "\\\"" + Camera + "\\\"") + ","
 				+ ActorJson("Spare", "", "\\\"" + Camera + "\\\""));
+			// clang-format on
 		}
 
 		static AActor* CameraInList(int32 Index)

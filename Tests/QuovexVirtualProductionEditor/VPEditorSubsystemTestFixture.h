@@ -90,12 +90,11 @@ namespace QuovexTest
 		}
 
 		/** Places an actor as the editor does, its tags and controller in place before anyone hears of it. */
-		template <typename ActorType = AQuovexCamera>
+		template<typename ActorType = AQuovexCamera>
 		static ActorType* Place(const TCHAR* Label, TArray<FName> Tags = {}, bool bController = false, FName Subject = NAME_None)
 		{
 			FActorSpawnParameters Parameters;
-			Parameters.CustomPreSpawnInitalization = [&](AActor* Actor)
-			{
+			Parameters.CustomPreSpawnInitalization = [&](AActor* Actor) {
 				Actor->SetActorLabel(Label);
 				for (const FName& Tag : Tags)
 				{

@@ -221,8 +221,15 @@ TEST_F(VPLiveLinkBindingTest, PercentTextsCutTwoDecimalsFromTheSingleFloatPercen
 {
 	BootStage();
 	const TPair<int32, const TCHAR*> Table[] = {
-		{ 0, TEXT("0.0%") }, { 1, TEXT("0.00%") }, { 1000, TEXT("1.52%") }, { 13107, TEXT("20.0%") }, { 32767, TEXT("49.99%") },
-		{ 32768, TEXT("50.00%") }, { 65535, TEXT("100.0%") }, { 65536, TEXT("100.00%") }, { -655, TEXT("-0.99%") },
+		{ 0, TEXT("0.0%") },
+		{ 1, TEXT("0.00%") },
+		{ 1000, TEXT("1.52%") },
+		{ 13107, TEXT("20.0%") },
+		{ 32767, TEXT("49.99%") },
+		{ 32768, TEXT("50.00%") },
+		{ 65535, TEXT("100.0%") },
+		{ 65536, TEXT("100.00%") },
+		{ -655, TEXT("-0.99%") },
 	};
 	for (const TPair<int32, const TCHAR*>& Row : Table)
 	{

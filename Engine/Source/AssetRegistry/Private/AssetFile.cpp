@@ -206,7 +206,7 @@ namespace
 				}
 			}
 		}
-		OutObjects.Add(FPendingObject{Object, &Json});
+		OutObjects.Add(FPendingObject{ Object, &Json });
 		OutObject = Object;
 		return true;
 	}

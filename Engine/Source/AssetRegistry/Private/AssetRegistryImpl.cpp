@@ -311,7 +311,7 @@ void FAssetRegistryImpl::Mount(const FString& RootPath, const FString& ContentDi
 			return;
 		}
 	}
-	Mounts.Add(FMount{Root, ContentDir});
+	Mounts.Add(FMount{ Root, ContentDir });
 	// The object system's package names resolve through the same roots.
 	FPackageName::RegisterMountPoint(Root + TEXT("/"), ContentDir);
 	if (bScanStarted)
@@ -442,7 +442,7 @@ void FAssetRegistryImpl::ScanFolder(const FMount& Mount, const FString& Folder)
 
 void FAssetRegistryImpl::AddEntry(const FAssetData& Data, bool bOnDisk)
 {
-	Entries.Add(FEntry{Data, bOnDisk});
+	Entries.Add(FEntry{ Data, bOnDisk });
 	AssetAddedEvent.Broadcast(Data);
 }
 

@@ -33,13 +33,11 @@ void AssetPackageHooks::Install()
 	}
 	bInstalled = true;
 
-	UE::ObjectHost::SetPackageLoadHook([](const FString& LongPackageName) -> UPackage*
-	{
+	UE::ObjectHost::SetPackageLoadHook([](const FString& LongPackageName) -> UPackage* {
 		return UE::AssetRegistryHost::LoadPackageFromAssetFile(LongPackageName);
 	});
 
-	UE::ObjectHost::SetPackageSaveHook([](UPackage* Package, UObject* Asset, const FString& Filename) -> bool
-	{
+	UE::ObjectHost::SetPackageSaveHook([](UPackage* Package, UObject* Asset, const FString& Filename) -> bool {
 		const FString AssetFilename = ToAssetFilename(Filename);
 		if (AssetFilename.IsEmpty())
 		{

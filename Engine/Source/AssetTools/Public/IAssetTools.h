@@ -6,7 +6,7 @@
 #include "UObject/Interface.h"
 #include "IAssetTools.generated.h"
 
-UINTERFACE(MinimalAPI, meta=(CannotImplementInterfaceInBlueprint))
+UINTERFACE(MinimalAPI, meta = (CannotImplementInterfaceInBlueprint))
 class UAssetTools : public UInterface
 {
 	GENERATED_BODY()

@@ -97,8 +97,7 @@ void UEditorUtilitySubsystem::RegisterTabAndGetID(UEditorUtilityWidgetBlueprint*
 	if (!TabManager->HasTabSpawner(NewTabID))
 	{
 		TWeakObjectPtr<UEditorUtilityWidgetBlueprint> WeakBlueprint(InBlueprint);
-		FTabSpawnerEntry& Spawner = TabManager->RegisterTabSpawner(NewTabID, FOnSpawnTab::CreateLambda([WeakBlueprint](const FSpawnTabArgs& SpawnTabArgs)
-		{
+		FTabSpawnerEntry& Spawner = TabManager->RegisterTabSpawner(NewTabID, FOnSpawnTab::CreateLambda([WeakBlueprint](const FSpawnTabArgs& SpawnTabArgs) {
 			UEditorUtilityWidgetBlueprint* Blueprint = WeakBlueprint.Get();
 			return Blueprint != nullptr ? Blueprint->SpawnEditorUITab(SpawnTabArgs) : SNew(SDockTab);
 		}));

@@ -19,12 +19,14 @@ TSharedRef<SDockTab> UEditorUtilityWidgetBlueprint::SpawnEditorUITab(const FSpaw
 		Label = CreatedUMGWidget->GetTabDisplayName();
 	}
 
+	// clang-format off
 	TSharedRef<SDockTab> SpawnedTab = SNew(SDockTab)
 		.TabRole(bSpawnAsNomadTab ? ETabRole::NomadTab : ETabRole::PanelTab)
 		.Label(Label)
 		[
 			Content
 		];
+	// clang-format on
 	CreatedTab = SpawnedTab;
 	return SpawnedTab;
 }

@@ -118,9 +118,14 @@ namespace
 	bool LoadPreInitModules()
 	{
 		const ELoadingPhase::Type Phases[] = {
-			ELoadingPhase::EarliestPossible, ELoadingPhase::PostConfigInit, ELoadingPhase::PostSplashScreen,
-			ELoadingPhase::PreEarlyLoadingScreen, ELoadingPhase::PreLoadingScreen, ELoadingPhase::PreDefault,
-			ELoadingPhase::Default, ELoadingPhase::PostDefault,
+			ELoadingPhase::EarliestPossible,
+			ELoadingPhase::PostConfigInit,
+			ELoadingPhase::PostSplashScreen,
+			ELoadingPhase::PreEarlyLoadingScreen,
+			ELoadingPhase::PreLoadingScreen,
+			ELoadingPhase::PreDefault,
+			ELoadingPhase::Default,
+			ELoadingPhase::PostDefault,
 		};
 		bool bAllLoaded = true;
 		for (ELoadingPhase::Type Phase : Phases)

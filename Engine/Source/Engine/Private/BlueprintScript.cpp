@@ -136,8 +136,7 @@ namespace UE::BlueprintScript
 		{
 			UFunction* Signature = FindEventSignature(Blueprint, Event.Key);
 			const TArray<FResolvedCall> Calls = Event.Value;
-			Builder.AddFunctionOverride(Event.Key, [Signature, Calls](UObject* Context, void* Parms)
-			{
+			Builder.AddFunctionOverride(Event.Key, [Signature, Calls](UObject* Context, void* Parms) {
 				for (const FResolvedCall& Call : Calls)
 				{
 					Run(Call, Signature, Parms);

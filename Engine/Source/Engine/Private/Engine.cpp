@@ -104,14 +104,14 @@ UWorld* UEngine::GetWorldFromContextObject(const UObject* Object, EGetWorldError
 	{
 		switch (ErrorMode)
 		{
-		case EGetWorldErrorMode::Assert:
-			checkf(false, TEXT("A null object was passed as a world context object to UEngine::GetWorldFromContextObject()."));
-			break;
-		case EGetWorldErrorMode::LogAndReturnNull:
-			UE_LOG(LogEngineWorld, Warning, TEXT("A null object was passed as a world context object to UEngine::GetWorldFromContextObject()."));
-			break;
-		case EGetWorldErrorMode::ReturnNull:
-			break;
+			case EGetWorldErrorMode::Assert:
+				checkf(false, TEXT("A null object was passed as a world context object to UEngine::GetWorldFromContextObject()."));
+				break;
+			case EGetWorldErrorMode::LogAndReturnNull:
+				UE_LOG(LogEngineWorld, Warning, TEXT("A null object was passed as a world context object to UEngine::GetWorldFromContextObject()."));
+				break;
+			case EGetWorldErrorMode::ReturnNull:
+				break;
 		}
 		return nullptr;
 	}

@@ -12,7 +12,7 @@ namespace
 
 	FRotationAxes ToAxes(const FRotator& Rotation)
 	{
-		return {Rotation.RotateVector(FVector(1.0, 0.0, 0.0)), Rotation.RotateVector(FVector(0.0, 1.0, 0.0)), Rotation.RotateVector(FVector(0.0, 0.0, 1.0))};
+		return { Rotation.RotateVector(FVector(1.0, 0.0, 0.0)), Rotation.RotateVector(FVector(0.0, 1.0, 0.0)), Rotation.RotateVector(FVector(0.0, 0.0, 1.0)) };
 	}
 
 	/** The rotator whose axes these are (yaw and pitch from the forward axis, roll from the right axis). */
@@ -29,14 +29,14 @@ namespace
 	FRotator Compose(const FRotator& Parent, const FRotator& Child)
 	{
 		const FRotationAxes ChildAxes = ToAxes(Child);
-		return FromAxes({Parent.RotateVector(ChildAxes.X), Parent.RotateVector(ChildAxes.Y), Parent.RotateVector(ChildAxes.Z)});
+		return FromAxes({ Parent.RotateVector(ChildAxes.X), Parent.RotateVector(ChildAxes.Y), Parent.RotateVector(ChildAxes.Z) });
 	}
 
 	/** Inverse(Parent) * World. */
 	FRotator Relative(const FRotator& Parent, const FRotator& World)
 	{
 		const FRotationAxes WorldAxes = ToAxes(World);
-		return FromAxes({Parent.UnrotateVector(WorldAxes.X), Parent.UnrotateVector(WorldAxes.Y), Parent.UnrotateVector(WorldAxes.Z)});
+		return FromAxes({ Parent.UnrotateVector(WorldAxes.X), Parent.UnrotateVector(WorldAxes.Y), Parent.UnrotateVector(WorldAxes.Z) });
 	}
 }
 

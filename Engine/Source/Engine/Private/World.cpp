@@ -201,17 +201,17 @@ AActor* UWorld::SpawnActor(UClass* Class, FVector const* Location, FRotator cons
 	{
 		switch (SpawnParameters.NameMode)
 		{
-		case ESpawnActorNameMode::Required_Fatal:
-			UE_LOG(LogSpawn, Fatal, TEXT("An actor of name '%s' already exists in level '%s'."), *NewName.ToString(), *Level->GetFullName());
-			return nullptr;
-		case ESpawnActorNameMode::Required_ErrorAndReturnNull:
-			UE_LOG(LogSpawn, Error, TEXT("An actor of name '%s' already exists in level '%s'."), *NewName.ToString(), *Level->GetFullName());
-			return nullptr;
-		case ESpawnActorNameMode::Required_ReturnNull:
-			return nullptr;
-		case ESpawnActorNameMode::Requested:
-			NewName = MakeUniqueObjectName(Level, Class, NewName);
-			break;
+			case ESpawnActorNameMode::Required_Fatal:
+				UE_LOG(LogSpawn, Fatal, TEXT("An actor of name '%s' already exists in level '%s'."), *NewName.ToString(), *Level->GetFullName());
+				return nullptr;
+			case ESpawnActorNameMode::Required_ErrorAndReturnNull:
+				UE_LOG(LogSpawn, Error, TEXT("An actor of name '%s' already exists in level '%s'."), *NewName.ToString(), *Level->GetFullName());
+				return nullptr;
+			case ESpawnActorNameMode::Required_ReturnNull:
+				return nullptr;
+			case ESpawnActorNameMode::Requested:
+				NewName = MakeUniqueObjectName(Level, Class, NewName);
+				break;
 		}
 	}
 

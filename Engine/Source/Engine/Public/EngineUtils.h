@@ -53,8 +53,7 @@ public:
 		do
 		{
 			++Index;
-		}
-		while (Actors.IsValidIndex(Index) && (!IsValid(Actors[Index]) || Actors[Index]->IsPendingKillPending()));
+		} while (Actors.IsValidIndex(Index) && (!IsValid(Actors[Index]) || Actors[Index]->IsPendingKillPending()));
 		return *this;
 	}
 
@@ -105,12 +104,12 @@ public:
 	FIterator begin()
 	{
 		Iterator = MakeUnique<TActorIterator<ActorType>>(World, Class);
-		return FIterator{Iterator.Get()};
+		return FIterator{ Iterator.Get() };
 	}
 
 	FIterator end()
 	{
-		return FIterator{nullptr};
+		return FIterator{ nullptr };
 	}
 
 private:

@@ -48,43 +48,43 @@ namespace
 		}
 		switch (Value->Type)
 		{
-		case EJson::String:
-		{
-			FString Text;
-			Value->TryGetString(Text);
-			return ToUtf8(Text);
-		}
-		case EJson::Number:
-		{
-			double Number = 0.0;
-			Value->TryGetNumber(Number);
-			// Whole numbers print without a fraction, as the engine's "%.17g" does.
-			if (std::isfinite(Number) && std::trunc(Number) == Number && std::fabs(Number) < 9.0e15)
+			case EJson::String:
 			{
-				return static_cast<int64_t>(Number);
+				FString Text;
+				Value->TryGetString(Text);
+				return ToUtf8(Text);
 			}
-			return Number;
-		}
-		case EJson::Boolean:
-		{
-			bool bFlag = false;
-			Value->TryGetBool(bFlag);
-			return bFlag;
-		}
-		case EJson::Array:
-		{
-			const TArray<TSharedPtr<FJsonValue>>* Array = nullptr;
-			Value->TryGetArray(Array);
-			return ArrayToJson(*Array);
-		}
-		case EJson::Object:
-		{
-			const TSharedPtr<FJsonObject>* Object = nullptr;
-			Value->TryGetObject(Object);
-			return Object->IsValid() ? ObjectToJson(**Object) : FOrderedJson(nullptr);
-		}
-		default:
-			return nullptr;
+			case EJson::Number:
+			{
+				double Number = 0.0;
+				Value->TryGetNumber(Number);
+				// Whole numbers print without a fraction, as the engine's "%.17g" does.
+				if (std::isfinite(Number) && std::trunc(Number) == Number && std::fabs(Number) < 9.0e15)
+				{
+					return static_cast<int64_t>(Number);
+				}
+				return Number;
+			}
+			case EJson::Boolean:
+			{
+				bool bFlag = false;
+				Value->TryGetBool(bFlag);
+				return bFlag;
+			}
+			case EJson::Array:
+			{
+				const TArray<TSharedPtr<FJsonValue>>* Array = nullptr;
+				Value->TryGetArray(Array);
+				return ArrayToJson(*Array);
+			}
+			case EJson::Object:
+			{
+				const TSharedPtr<FJsonObject>* Object = nullptr;
+				Value->TryGetObject(Object);
+				return Object->IsValid() ? ObjectToJson(**Object) : FOrderedJson(nullptr);
+			}
+			default:
+				return nullptr;
 		}
 	}
 

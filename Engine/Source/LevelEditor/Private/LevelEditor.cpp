@@ -24,9 +24,11 @@ void FLevelEditorModule::StartupModule()
 	FLevelViewportCommands::Register();
 
 	// The main frame invokes this spawner when the editor UI comes up.
+	// clang-format off
 	FGlobalTabmanager::Get()->RegisterNomadTabSpawner(LevelEditorTabName, FOnSpawnTab::CreateRaw(this, &FLevelEditorModule::SpawnLevelEditor))
 		.SetDisplayName(LOCTEXT("LevelEditorTab", "Level Editor"))
 		.SetMenuType(ETabSpawnerMenuType::Hidden);
+	// clang-format on
 
 	ToolMenusStartupHandle = UToolMenus::RegisterStartupCallback(FSimpleMulticastDelegate::FDelegate::CreateRaw(this, &FLevelEditorModule::RegisterMenus));
 }
@@ -56,9 +58,11 @@ void FLevelEditorModule::ShutdownModule()
 
 TSharedRef<SDockTab> FLevelEditorModule::SpawnLevelEditor(const FSpawnTabArgs& InArgs)
 {
+	// clang-format off
 	TSharedRef<SDockTab> MajorTab = SNew(SDockTab)
 		.TabRole(ETabRole::MajorTab)
 		.Label(LOCTEXT("LevelEditorTabLabel", "Level Editor"));
+	// clang-format on
 	LevelEditorTab = MajorTab;
 
 	// The level editor and its viewport exist before anyone hears of the new tab manager.

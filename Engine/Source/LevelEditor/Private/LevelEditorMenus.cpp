@@ -75,8 +75,7 @@ void FLevelEditorModule::RegisterMenus()
 
 	UToolMenu* WindowMenu = ToolMenus->RegisterMenu(TEXT("LevelEditor.MainMenu.Window"), NAME_None, EMultiBoxType::Menu);
 	FToolMenuSection& TabsSection = WindowMenu->AddSection(TEXT("LevelEditor"), LOCTEXT("LevelEditorTabsHeader", "Level Editor"));
-	TabsSection.AddDynamicEntry(TEXT("LevelEditorTabs"), FNewToolMenuSectionDelegate::CreateLambda([this](FToolMenuSection& Section)
-	{
+	TabsSection.AddDynamicEntry(TEXT("LevelEditorTabs"), FNewToolMenuSectionDelegate::CreateLambda([this](FToolMenuSection& Section) {
 		// The level editor's tabs that are listed in menus, openable as the tab manager opens them.
 		const TSharedPtr<FTabManager> TabManager = LevelEditorTabManager;
 		if (!TabManager.IsValid())
@@ -95,8 +94,7 @@ void FLevelEditorModule::RegisterMenus()
 			const FName TabType = Spawner->GetTabType();
 			const TWeakPtr<FTabManager> WeakTabManager = TabManager;
 			FUIAction OpenTab(
-				FExecuteAction::CreateLambda([WeakTabManager, TabType]()
-				{
+				FExecuteAction::CreateLambda([WeakTabManager, TabType]() {
 					if (const TSharedPtr<FTabManager> Pinned = WeakTabManager.Pin())
 					{
 						Pinned->TryInvokeTab(FTabId(TabType));

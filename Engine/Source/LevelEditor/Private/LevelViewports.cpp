@@ -95,11 +95,13 @@ void SLevelEditor::Construct(const FArguments& InArgs)
 	ViewportArgs.ConfigKey = FName(TEXT("LevelEditor.Viewport0"));
 	ViewportArgs.ViewportType = LVT_Perspective;
 	ViewportArgs.bRealtime = true;
+	// clang-format off
 	ChildSlot
 	[
 		SAssignNew(MainViewport, SLevelViewport, ViewportArgs)
 		.ParentLevelEditor(SharedThis(this))
 	];
+	// clang-format on
 }
 
 TSharedPtr<SLevelViewport> SLevelEditor::GetActiveViewportInterface()

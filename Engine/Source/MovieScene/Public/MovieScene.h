@@ -43,7 +43,7 @@ public:
 	/** Adds a new track of TrackClass to the binding; null when there is no such binding. */
 	UMovieSceneTrack* AddTrack(TSubclassOf<UMovieSceneTrack> TrackClass, const FGuid& ObjectGuid);
 
-	template <typename TrackClass>
+	template<typename TrackClass>
 	TrackClass* AddTrack(const FGuid& ObjectGuid)
 	{
 		return Cast<TrackClass>(AddTrack(TrackClass::StaticClass(), ObjectGuid));

@@ -94,7 +94,7 @@ private:
 	int32 SortingOrder;
 };
 
-template <>
+template<>
 struct TStructOpsTypeTraits<FMovieSceneBinding> : public TStructOpsTypeTraitsBase2<FMovieSceneBinding>
 {
 	enum

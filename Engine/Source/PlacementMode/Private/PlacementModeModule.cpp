@@ -271,8 +271,7 @@ TArray<TSharedPtr<FPlaceableItem>> FPlacementModeHostAccess::GetDisplayedItems(F
 	Module->GetItemsForCategory(Category, Items);
 	if (Found->Info.bSortable)
 	{
-		Items.StableSort([](const TSharedPtr<FPlaceableItem>& A, const TSharedPtr<FPlaceableItem>& B)
-		{
+		Items.StableSort([](const TSharedPtr<FPlaceableItem>& A, const TSharedPtr<FPlaceableItem>& B) {
 			if (A->SortOrder.IsSet() != B->SortOrder.IsSet())
 			{
 				return A->SortOrder.IsSet();

@@ -7,14 +7,33 @@
 namespace
 {
 	const TCHAR* const GHostTypeNames[] = {
-		TEXT("Runtime"), TEXT("RuntimeNoCommandlet"), TEXT("RuntimeAndProgram"), TEXT("CookedOnly"), TEXT("UncookedOnly"),
-		TEXT("Developer"), TEXT("DeveloperTool"), TEXT("Editor"), TEXT("EditorNoCommandlet"), TEXT("EditorAndProgram"),
-		TEXT("Program"), TEXT("ServerOnly"), TEXT("ClientOnly"), TEXT("ClientOnlyNoCommandlet"),
+		TEXT("Runtime"),
+		TEXT("RuntimeNoCommandlet"),
+		TEXT("RuntimeAndProgram"),
+		TEXT("CookedOnly"),
+		TEXT("UncookedOnly"),
+		TEXT("Developer"),
+		TEXT("DeveloperTool"),
+		TEXT("Editor"),
+		TEXT("EditorNoCommandlet"),
+		TEXT("EditorAndProgram"),
+		TEXT("Program"),
+		TEXT("ServerOnly"),
+		TEXT("ClientOnly"),
+		TEXT("ClientOnlyNoCommandlet"),
 	};
 
 	const TCHAR* const GLoadingPhaseNames[] = {
-		TEXT("EarliestPossible"), TEXT("PostConfigInit"), TEXT("PostSplashScreen"), TEXT("PreEarlyLoadingScreen"),
-		TEXT("PreLoadingScreen"), TEXT("PreDefault"), TEXT("Default"), TEXT("PostDefault"), TEXT("PostEngineInit"), TEXT("None"),
+		TEXT("EarliestPossible"),
+		TEXT("PostConfigInit"),
+		TEXT("PostSplashScreen"),
+		TEXT("PreEarlyLoadingScreen"),
+		TEXT("PreLoadingScreen"),
+		TEXT("PreDefault"),
+		TEXT("Default"),
+		TEXT("PostDefault"),
+		TEXT("PostEngineInit"),
+		TEXT("None"),
 	};
 }
 
@@ -64,11 +83,11 @@ bool FModuleDescriptor::IsCompiledInCurrentConfiguration() const
 	}
 	switch (Type)
 	{
-	case EHostType::Program:
-	case EHostType::CookedOnly:
-		return false;
-	default:
-		return true;
+		case EHostType::Program:
+		case EHostType::CookedOnly:
+			return false;
+		default:
+			return true;
 	}
 }
 
@@ -81,14 +100,14 @@ bool FModuleDescriptor::IsLoadedInCurrentConfiguration() const
 	// An editor build loads editor modules also when launched with -game; commandlets skip the NoCommandlet kinds.
 	switch (Type)
 	{
-	case EHostType::RuntimeNoCommandlet:
-	case EHostType::EditorNoCommandlet:
-	case EHostType::ClientOnlyNoCommandlet:
-		return !IsRunningCommandlet();
-	case EHostType::ServerOnly:
-		return !IsRunningGame();
-	default:
-		return true;
+		case EHostType::RuntimeNoCommandlet:
+		case EHostType::EditorNoCommandlet:
+		case EHostType::ClientOnlyNoCommandlet:
+			return !IsRunningCommandlet();
+		case EHostType::ServerOnly:
+			return !IsRunningGame();
+		default:
+			return true;
 	}
 }
 
@@ -180,8 +199,7 @@ namespace UE::Projects::Private
 		};
 		try
 		{
-			OutObject = nlohmann::json::parse(ToUtf8(Text), [](int Depth, nlohmann::json::parse_event_t, nlohmann::json&)
-			{
+			OutObject = nlohmann::json::parse(ToUtf8(Text), [](int Depth, nlohmann::json::parse_event_t, nlohmann::json&) {
 				if (Depth > MaxDepth)
 				{
 					throw FTooDeep();

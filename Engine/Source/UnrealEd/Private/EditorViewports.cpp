@@ -27,6 +27,7 @@ void SEditorViewport::Construct(const FArguments& InArgs)
 	Client->EditorViewportWidget = SharedThis(this);
 	BindCommands();
 
+	// clang-format off
 	ChildSlot
 	[
 		SAssignNew(ViewportOverlay, SOverlay)
@@ -35,6 +36,7 @@ void SEditorViewport::Construct(const FArguments& InArgs)
 			SAssignNew(ViewportWidget, SViewport)
 		]
 	];
+	// clang-format on
 }
 
 void SEditorViewport::BindCommands()

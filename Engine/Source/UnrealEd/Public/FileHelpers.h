@@ -33,13 +33,13 @@ public:
 	 * @param PackagesToSave The packages to save.
 	 * @param bOnlyDirty Only save packages that are dirty.
 	 */
-	UFUNCTION(BlueprintCallable, Category="Editor Scripting | Editor Loading and Saving")
+	UFUNCTION(BlueprintCallable, Category = "Editor Scripting | Editor Loading and Saving")
 	static bool SavePackages(const TArray<UPackage*>& PackagesToSave, bool bOnlyDirty);
 
 	/**
 	 * Loads the map as the edited world; null when it cannot be loaded.
 	 * @param Filename Map package name or file to load.
 	 */
-	UFUNCTION(BlueprintCallable, Category="Editor Scripting | Editor Loading and Saving")
+	UFUNCTION(BlueprintCallable, Category = "Editor Scripting | Editor Loading and Saving")
 	static UWorld* LoadMap(const FString& Filename);
 };

@@ -586,8 +586,7 @@ int32 FString::ParseIntoArray(TArray<FString>& OutArray, const TCHAR* const* Del
 	OutArray.Reset();
 	int32 SegmentStart = 0;
 	int32 Index = 0;
-	auto AddSegment = [&](int32 End)
-	{
+	auto AddSegment = [&](int32 End) {
 		if (!bCullEmpty || End > SegmentStart)
 		{
 			OutArray.Add(FString(Data.substr((SIZE_T)SegmentStart, (SIZE_T)(End - SegmentStart))));

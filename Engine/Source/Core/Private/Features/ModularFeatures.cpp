@@ -58,7 +58,7 @@ namespace
 						return;
 					}
 				}
-				Entries.Add(FEntry{Type, ModularFeature});
+				Entries.Add(FEntry{ Type, ModularFeature });
 			}
 			RegisteredEvent.Broadcast(Type, ModularFeature);
 		}

@@ -68,23 +68,23 @@ namespace
 	{
 		switch (SetBy & ECVF_SetByMask)
 		{
-		case ECVF_SetByConstructor: return TEXT("Constructor");
-		case ECVF_SetByScalability: return TEXT("Scalability");
-		case ECVF_SetByGameSetting: return TEXT("GameSetting");
-		case ECVF_SetByProjectSetting: return TEXT("ProjectSetting");
-		case ECVF_SetBySystemSettingsIni: return TEXT("SystemSettingsIni");
-		case ECVF_SetByDeviceProfile: return TEXT("DeviceProfile");
-		case ECVF_SetByGameOverride: return TEXT("GameOverride");
-		case ECVF_SetByConsoleVariablesIni: return TEXT("ConsoleVariablesIni");
-		case ECVF_SetByCommandline: return TEXT("Commandline");
-		case ECVF_SetByCode: return TEXT("Code");
-		case ECVF_SetByConsole: return TEXT("Console");
-		default: return TEXT("Unknown");
+			case ECVF_SetByConstructor: return TEXT("Constructor");
+			case ECVF_SetByScalability: return TEXT("Scalability");
+			case ECVF_SetByGameSetting: return TEXT("GameSetting");
+			case ECVF_SetByProjectSetting: return TEXT("ProjectSetting");
+			case ECVF_SetBySystemSettingsIni: return TEXT("SystemSettingsIni");
+			case ECVF_SetByDeviceProfile: return TEXT("DeviceProfile");
+			case ECVF_SetByGameOverride: return TEXT("GameOverride");
+			case ECVF_SetByConsoleVariablesIni: return TEXT("ConsoleVariablesIni");
+			case ECVF_SetByCommandline: return TEXT("Commandline");
+			case ECVF_SetByCode: return TEXT("Code");
+			case ECVF_SetByConsole: return TEXT("Console");
+			default: return TEXT("Unknown");
 		}
 	}
 
 	/** Storage of a variable: its own value or a reference to the owner's. */
-	template <typename T>
+	template<typename T>
 	class TConsoleVariable final : public IConsoleVariable
 	{
 	public:
@@ -143,30 +143,30 @@ namespace
 		FConsoleVariableMulticastDelegate OnChanged;
 	};
 
-	template <> void TConsoleVariable<bool>::Assign(const std::u16string& Text) { *Value = TextToBool(Text); }
-	template <> void TConsoleVariable<int32>::Assign(const std::u16string& Text) { *Value = TextToInt(Text); }
-	template <> void TConsoleVariable<float>::Assign(const std::u16string& Text) { *Value = TextToFloat(Text); }
-	template <> void TConsoleVariable<FString>::Assign(const std::u16string& Text) { *Value = FromStd(Text); }
+	template<> void TConsoleVariable<bool>::Assign(const std::u16string& Text) { *Value = TextToBool(Text); }
+	template<> void TConsoleVariable<int32>::Assign(const std::u16string& Text) { *Value = TextToInt(Text); }
+	template<> void TConsoleVariable<float>::Assign(const std::u16string& Text) { *Value = TextToFloat(Text); }
+	template<> void TConsoleVariable<FString>::Assign(const std::u16string& Text) { *Value = FromStd(Text); }
 
-	template <> bool TConsoleVariable<bool>::GetBool() const { return *Value; }
-	template <> int32 TConsoleVariable<bool>::GetInt() const { return *Value ? 1 : 0; }
-	template <> float TConsoleVariable<bool>::GetFloat() const { return *Value ? 1.0f : 0.0f; }
-	template <> FString TConsoleVariable<bool>::GetString() const { return FString(*Value ? TEXT("true") : TEXT("false")); }
+	template<> bool TConsoleVariable<bool>::GetBool() const { return *Value; }
+	template<> int32 TConsoleVariable<bool>::GetInt() const { return *Value ? 1 : 0; }
+	template<> float TConsoleVariable<bool>::GetFloat() const { return *Value ? 1.0f : 0.0f; }
+	template<> FString TConsoleVariable<bool>::GetString() const { return FString(*Value ? TEXT("true") : TEXT("false")); }
 
-	template <> bool TConsoleVariable<int32>::GetBool() const { return *Value != 0; }
-	template <> int32 TConsoleVariable<int32>::GetInt() const { return *Value; }
-	template <> float TConsoleVariable<int32>::GetFloat() const { return float(*Value); }
-	template <> FString TConsoleVariable<int32>::GetString() const { return FString::Printf(TEXT("%d"), *Value); }
+	template<> bool TConsoleVariable<int32>::GetBool() const { return *Value != 0; }
+	template<> int32 TConsoleVariable<int32>::GetInt() const { return *Value; }
+	template<> float TConsoleVariable<int32>::GetFloat() const { return float(*Value); }
+	template<> FString TConsoleVariable<int32>::GetString() const { return FString::Printf(TEXT("%d"), *Value); }
 
-	template <> bool TConsoleVariable<float>::GetBool() const { return *Value != 0.0f; }
-	template <> int32 TConsoleVariable<float>::GetInt() const { return int32(*Value); }
-	template <> float TConsoleVariable<float>::GetFloat() const { return *Value; }
-	template <> FString TConsoleVariable<float>::GetString() const { return FString::SanitizeFloat(*Value); }
+	template<> bool TConsoleVariable<float>::GetBool() const { return *Value != 0.0f; }
+	template<> int32 TConsoleVariable<float>::GetInt() const { return int32(*Value); }
+	template<> float TConsoleVariable<float>::GetFloat() const { return *Value; }
+	template<> FString TConsoleVariable<float>::GetString() const { return FString::SanitizeFloat(*Value); }
 
-	template <> bool TConsoleVariable<FString>::GetBool() const { return TextToBool(ToStd(*Value)); }
-	template <> int32 TConsoleVariable<FString>::GetInt() const { return TextToInt(ToStd(*Value)); }
-	template <> float TConsoleVariable<FString>::GetFloat() const { return TextToFloat(ToStd(*Value)); }
-	template <> FString TConsoleVariable<FString>::GetString() const { return *Value; }
+	template<> bool TConsoleVariable<FString>::GetBool() const { return TextToBool(ToStd(*Value)); }
+	template<> int32 TConsoleVariable<FString>::GetInt() const { return TextToInt(ToStd(*Value)); }
+	template<> float TConsoleVariable<FString>::GetFloat() const { return TextToFloat(ToStd(*Value)); }
+	template<> FString TConsoleVariable<FString>::GetString() const { return *Value; }
 
 	/** One command; exactly one of the delegate kinds is bound. */
 	class FConsoleCommand final : public IConsoleCommand
@@ -185,13 +185,41 @@ namespace
 
 		bool Execute(const TArray<FString>& Args, UWorld* InWorld, FOutputDevice& OutputDevice) override
 		{
-			if (Plain.IsBound()) { Plain.Execute(); return true; }
-			if (WithArgs.IsBound()) { WithArgs.Execute(Args); return true; }
-			if (WithWorld.IsBound()) { WithWorld.Execute(InWorld); return true; }
-			if (WithWorldAndArgs.IsBound()) { WithWorldAndArgs.Execute(Args, InWorld); return true; }
-			if (WithArgsAndOutput.IsBound()) { WithArgsAndOutput.Execute(Args, OutputDevice); return true; }
-			if (WithWorldArgsAndOutput.IsBound()) { WithWorldArgsAndOutput.Execute(Args, InWorld, OutputDevice); return true; }
-			if (WithOutput.IsBound()) { WithOutput.Execute(OutputDevice); return true; }
+			if (Plain.IsBound())
+			{
+				Plain.Execute();
+				return true;
+			}
+			if (WithArgs.IsBound())
+			{
+				WithArgs.Execute(Args);
+				return true;
+			}
+			if (WithWorld.IsBound())
+			{
+				WithWorld.Execute(InWorld);
+				return true;
+			}
+			if (WithWorldAndArgs.IsBound())
+			{
+				WithWorldAndArgs.Execute(Args, InWorld);
+				return true;
+			}
+			if (WithArgsAndOutput.IsBound())
+			{
+				WithArgsAndOutput.Execute(Args, OutputDevice);
+				return true;
+			}
+			if (WithWorldArgsAndOutput.IsBound())
+			{
+				WithWorldArgsAndOutput.Execute(Args, InWorld, OutputDevice);
+				return true;
+			}
+			if (WithOutput.IsBound())
+			{
+				WithOutput.Execute(OutputDevice);
+				return true;
+			}
 			return false;
 		}
 
@@ -401,7 +429,7 @@ private:
 		delete Object;
 	}
 
-	template <typename T>
+	template<typename T>
 	IConsoleVariable* AddVariable(const TCHAR* Name, T* Ref, const T& Default, const TCHAR* Help, uint32 Flags)
 	{
 		const std::u16string Key = Lower(Name);
@@ -481,23 +509,77 @@ FAutoConsoleObject::~FAutoConsoleObject()
 	}
 }
 
-FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, bool DefaultValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags)) {}
-FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, int32 DefaultValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags)) {}
-FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, float DefaultValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags)) {}
-FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, const TCHAR* DefaultValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags)) {}
+FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, bool DefaultValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags))
+{
+}
+FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, int32 DefaultValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags))
+{
+}
+FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, float DefaultValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags))
+{
+}
+FAutoConsoleVariable::FAutoConsoleVariable(const TCHAR* Name, const TCHAR* DefaultValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariable(Name, DefaultValue, Help, Flags))
+{
+}
 
-FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, bool& RefValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags)) {}
-FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, int32& RefValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags)) {}
-FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, float& RefValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags)) {}
-FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, FString& RefValue, const TCHAR* Help, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags)) {}
+FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, bool& RefValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags))
+{
+}
+FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, int32& RefValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags))
+{
+}
+FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, float& RefValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags))
+{
+}
+FAutoConsoleVariableRef::FAutoConsoleVariableRef(const TCHAR* Name, FString& RefValue, const TCHAR* Help, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleVariableRef(Name, RefValue, Help, Flags))
+{
+}
 
-FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommandWithWorld::FAutoConsoleCommandWithWorld(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommandWithWorldAndArgs::FAutoConsoleCommandWithWorldAndArgs(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommandWithOutputDevice::FAutoConsoleCommandWithOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithOutputDeviceDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommandWithWorldArgsAndOutputDevice::FAutoConsoleCommandWithWorldArgsAndOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
-FAutoConsoleCommandWithArgsAndOutputDevice::FAutoConsoleCommandWithArgsAndOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags) : FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags)) {}
+FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommand::FAutoConsoleCommand(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommandWithWorld::FAutoConsoleCommandWithWorld(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommandWithWorldAndArgs::FAutoConsoleCommandWithWorldAndArgs(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldAndArgsDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommandWithOutputDevice::FAutoConsoleCommandWithOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithOutputDeviceDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommandWithWorldArgsAndOutputDevice::FAutoConsoleCommandWithWorldArgsAndOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithWorldArgsAndOutputDeviceDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}
+FAutoConsoleCommandWithArgsAndOutputDevice::FAutoConsoleCommandWithArgsAndOutputDevice(const TCHAR* Name, const TCHAR* Help, const FConsoleCommandWithArgsAndOutputDeviceDelegate& Command, uint32 Flags)
+	: FAutoConsoleObject(IConsoleManager::Get().RegisterConsoleCommand(Name, Help, Command, Flags))
+{
+}

@@ -115,8 +115,7 @@ namespace
 			{
 				Pattern = u"*";
 			}
-			Platform().IterateDirectory(*Directory, [&](const TCHAR* EntryPath, bool bIsDirectory)
-			{
+			Platform().IterateDirectory(*Directory, [&](const TCHAR* EntryPath, bool bIsDirectory) {
 				const FString Clean = FPaths::GetCleanFilename(FString(EntryPath));
 				if (((bIsDirectory && Directories) || (!bIsDirectory && Files)) && MatchesSearchPattern(ToStd(Clean), Pattern))
 				{
@@ -147,8 +146,7 @@ namespace
 		void FindRecursive(TArray<FString>& FileNames, const FString& Directory, const std::u16string& Pattern, bool Files, bool Directories)
 		{
 			TArray<FString> SubDirectories;
-			Platform().IterateDirectory(*Directory, [&](const TCHAR* EntryPath, bool bIsDirectory)
-			{
+			Platform().IterateDirectory(*Directory, [&](const TCHAR* EntryPath, bool bIsDirectory) {
 				const FString Path(EntryPath);
 				const bool bWanted = bIsDirectory ? Directories : Files;
 				if (bWanted && MatchesSearchPattern(ToStd(FPaths::GetCleanFilename(Path)), Pattern))

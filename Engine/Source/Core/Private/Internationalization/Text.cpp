@@ -158,19 +158,20 @@ namespace
 	private:
 		FString Build(const FString& PatternString, bool bSource) const
 		{
-			return FormatPattern(PatternString, [this](const FString& Name) -> const FFormatArgumentValue*
-			{
-				if (bNamed)
-				{
-					return Named.Find(Name);
-				}
-				int32 ArgIndex = 0;
-				if (!Name.IsEmpty() && Name.IsNumeric() && !Name.Contains(TEXT(".")) && !Name.StartsWith(TEXT("-")) && LexTryParseString(ArgIndex, *Name) && Ordered.IsValidIndex(ArgIndex))
-				{
-					return &Ordered[ArgIndex];
-				}
-				return nullptr;
-			}, bSource);
+			return FormatPattern(
+				PatternString, [this](const FString& Name) -> const FFormatArgumentValue* {
+					if (bNamed)
+					{
+						return Named.Find(Name);
+					}
+					int32 ArgIndex = 0;
+					if (!Name.IsEmpty() && Name.IsNumeric() && !Name.Contains(TEXT(".")) && !Name.StartsWith(TEXT("-")) && LexTryParseString(ArgIndex, *Name) && Ordered.IsValidIndex(ArgIndex))
+					{
+						return &Ordered[ArgIndex];
+					}
+					return nullptr;
+				},
+				bSource);
 		}
 
 		FText Pattern;
@@ -640,9 +641,10 @@ FTextFormat FTextFormat::FromString(const FString& InString)
 void FTextFormat::GetFormatArgumentNames(TArray<FString>& OutArgumentNames) const
 {
 	const FString Pattern = SourceText.ToString();
-	FormatPattern(Pattern, [&OutArgumentNames](const FString& Name) -> const FFormatArgumentValue*
-	{
-		OutArgumentNames.AddUnique(Name);
-		return nullptr;
-	}, false);
+	FormatPattern(
+		Pattern, [&OutArgumentNames](const FString& Name) -> const FFormatArgumentValue* {
+			OutArgumentNames.AddUnique(Name);
+			return nullptr;
+		},
+		false);
 }

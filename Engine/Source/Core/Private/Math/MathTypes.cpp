@@ -439,11 +439,19 @@ FColor FColor::FromHex(const FString& HexString)
 {
 	FString Hex = HexString;
 	Hex.RemoveFromStart(TEXT("#"));
-	auto Nibble = [](TCHAR Char) -> uint32
-	{
-		if (Char >= u'0' && Char <= u'9') { return Char - u'0'; }
-		if (Char >= u'a' && Char <= u'f') { return Char - u'a' + 10; }
-		if (Char >= u'A' && Char <= u'F') { return Char - u'A' + 10; }
+	auto Nibble = [](TCHAR Char) -> uint32 {
+		if (Char >= u'0' && Char <= u'9')
+		{
+			return Char - u'0';
+		}
+		if (Char >= u'a' && Char <= u'f')
+		{
+			return Char - u'a' + 10;
+		}
+		if (Char >= u'A' && Char <= u'F')
+		{
+			return Char - u'A' + 10;
+		}
 		return 0;
 	};
 	auto Byte = [&](int32 Index) { return (uint8)((Nibble(Hex[Index]) << 4) | Nibble(Hex[Index + 1])); };

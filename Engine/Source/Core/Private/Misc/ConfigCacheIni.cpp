@@ -117,8 +117,7 @@ namespace
 
 	FText16 QuoteForWrite(const FText16& Value)
 	{
-		const bool bNeedsQuotes = !Value.empty() && (Value.front() == u' ' || Value.front() == u'\t' || Value.back() == u' ' || Value.back() == u'\t'
-			|| (Value.size() >= 2 && Value.front() == u'"' && Value.back() == u'"'));
+		const bool bNeedsQuotes = !Value.empty() && (Value.front() == u' ' || Value.front() == u'\t' || Value.back() == u' ' || Value.back() == u'\t' || (Value.size() >= 2 && Value.front() == u'"' && Value.back() == u'"'));
 		if (!bNeedsQuotes)
 		{
 			return Value;
@@ -156,8 +155,7 @@ namespace
 			Start = End + 1;
 			++LineNumber;
 
-			auto Report = [&](const TCHAR* Problem)
-			{
+			auto Report = [&](const TCHAR* Problem) {
 				UE_LOG(LogConfig, Warning, TEXT("%s:%d: %s, line skipped: %s"), SourceName.c_str(), LineNumber, Problem, Line.c_str());
 			};
 
@@ -214,35 +212,35 @@ namespace
 			}
 			switch (Op)
 			{
-			case u'+':
-				if (!Current->HasPair(Key, Value))
-				{
+				case u'+':
+					if (!Current->HasPair(Key, Value))
+					{
+						Current->Pairs.emplace_back(Key, Value);
+					}
+					break;
+				case u'.':
 					Current->Pairs.emplace_back(Key, Value);
-				}
-				break;
-			case u'.':
-				Current->Pairs.emplace_back(Key, Value);
-				break;
-			case u'-':
-			{
-				const FText16 Folded = Lower(Key);
-				std::erase_if(Current->Pairs, [&](const auto& Pair) { return Lower(Pair.first) == Folded && Pair.second == Value; });
-				break;
-			}
-			case u'!':
-				Current->RemoveKey(Key);
-				break;
-			default:
-			{
-				const auto Id = std::make_pair(Lower(Current->Name), Lower(Key));
-				if (!KeysSetByThisFile[Id])
+					break;
+				case u'-':
 				{
-					Current->RemoveKey(Key);
-					KeysSetByThisFile[Id] = true;
+					const FText16 Folded = Lower(Key);
+					std::erase_if(Current->Pairs, [&](const auto& Pair) { return Lower(Pair.first) == Folded && Pair.second == Value; });
+					break;
 				}
-				Current->Pairs.emplace_back(Key, Value);
-				break;
-			}
+				case u'!':
+					Current->RemoveKey(Key);
+					break;
+				default:
+				{
+					const auto Id = std::make_pair(Lower(Current->Name), Lower(Key));
+					if (!KeysSetByThisFile[Id])
+					{
+						Current->RemoveKey(Key);
+						KeysSetByThisFile[Id] = true;
+					}
+					Current->Pairs.emplace_back(Key, Value);
+					break;
+				}
 			}
 		}
 	}
@@ -552,14 +550,23 @@ void FConfigCacheIni::InitializeConfigSystem()
 		FString* Global;
 	};
 	const FGlobal Globals[] = {
-		{ TEXT("Engine"), &GEngineIni }, { TEXT("Game"), &GGameIni }, { TEXT("Input"), &GInputIni },
-		{ TEXT("Editor"), &GEditorIni }, { TEXT("EditorPerProjectUserSettings"), &GEditorPerProjectIni },
-		{ TEXT("EditorSettings"), &GEditorSettingsIni }, { TEXT("EditorKeyBindings"), &GEditorKeyBindingsIni },
-		{ TEXT("EditorLayout"), &GEditorLayoutIni }, { TEXT("GameUserSettings"), &GGameUserSettingsIni },
-		{ TEXT("Scalability"), &GScalabilityIni }, { TEXT("Hardware"), &GHardwareIni },
-		{ TEXT("DeviceProfiles"), &GDeviceProfilesIni }, { TEXT("GameplayTags"), &GGameplayTagsIni },
-		{ TEXT("Compat"), &GCompatIni }, { TEXT("Lightmass"), &GLightmassIni },
-		{ TEXT("RuntimeOptions"), &GRuntimeOptionsIni }, { TEXT("InstallBundle"), &GInstallBundleIni },
+		{ TEXT("Engine"), &GEngineIni },
+		{ TEXT("Game"), &GGameIni },
+		{ TEXT("Input"), &GInputIni },
+		{ TEXT("Editor"), &GEditorIni },
+		{ TEXT("EditorPerProjectUserSettings"), &GEditorPerProjectIni },
+		{ TEXT("EditorSettings"), &GEditorSettingsIni },
+		{ TEXT("EditorKeyBindings"), &GEditorKeyBindingsIni },
+		{ TEXT("EditorLayout"), &GEditorLayoutIni },
+		{ TEXT("GameUserSettings"), &GGameUserSettingsIni },
+		{ TEXT("Scalability"), &GScalabilityIni },
+		{ TEXT("Hardware"), &GHardwareIni },
+		{ TEXT("DeviceProfiles"), &GDeviceProfilesIni },
+		{ TEXT("GameplayTags"), &GGameplayTagsIni },
+		{ TEXT("Compat"), &GCompatIni },
+		{ TEXT("Lightmass"), &GLightmassIni },
+		{ TEXT("RuntimeOptions"), &GRuntimeOptionsIni },
+		{ TEXT("InstallBundle"), &GInstallBundleIni },
 	};
 	for (const FGlobal& Entry : Globals)
 	{

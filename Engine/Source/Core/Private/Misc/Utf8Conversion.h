@@ -77,11 +77,29 @@ namespace UE::Core::Private
 			const uint8 Lead = uint8(In[Index]);
 			uint32 Code = 0;
 			int32 Extra = 0;
-			if (Lead < 0x80) { Code = Lead; }
-			else if ((Lead & 0xE0) == 0xC0) { Code = Lead & 0x1F; Extra = 1; }
-			else if ((Lead & 0xF0) == 0xE0) { Code = Lead & 0x0F; Extra = 2; }
-			else if ((Lead & 0xF8) == 0xF0) { Code = Lead & 0x07; Extra = 3; }
-			else { Code = 0xFFFD; }
+			if (Lead < 0x80)
+			{
+				Code = Lead;
+			}
+			else if ((Lead & 0xE0) == 0xC0)
+			{
+				Code = Lead & 0x1F;
+				Extra = 1;
+			}
+			else if ((Lead & 0xF0) == 0xE0)
+			{
+				Code = Lead & 0x0F;
+				Extra = 2;
+			}
+			else if ((Lead & 0xF8) == 0xF0)
+			{
+				Code = Lead & 0x07;
+				Extra = 3;
+			}
+			else
+			{
+				Code = 0xFFFD;
+			}
 			++Index;
 			for (int32 Step = 0; Step < Extra; ++Step)
 			{

@@ -101,8 +101,7 @@ namespace UE::Core::Private
 			return;
 		}
 		int32 NextArg = 0;
-		auto TakeArg = [&]() -> const FPrintfArg&
-		{
+		auto TakeArg = [&]() -> const FPrintfArg& {
 			if (NextArg >= NumArgs)
 			{
 				FormatFailure(Fmt, "more conversions than arguments");

@@ -56,7 +56,11 @@ namespace UE::Core::Private
 
 		ElementType& operator*() const { return *Ptr; }
 		ElementType* operator->() const { return Ptr; }
-		TCheckedArrayIterator& operator++() { ++Ptr; return *this; }
+		TCheckedArrayIterator& operator++()
+		{
+			++Ptr;
+			return *this;
+		}
 
 		bool operator!=(const TCheckedArrayIterator& Other) const
 		{
@@ -84,8 +88,16 @@ public:
 	{
 	}
 
-	TIndexedContainerIterator& operator++() { ++Index; return *this; }
-	TIndexedContainerIterator& operator--() { --Index; return *this; }
+	TIndexedContainerIterator& operator++()
+	{
+		++Index;
+		return *this;
+	}
+	TIndexedContainerIterator& operator--()
+	{
+		--Index;
+		return *this;
+	}
 	ElementType& operator*() const { return Container[Index]; }
 	ElementType* operator->() const { return &Container[Index]; }
 	explicit operator bool() const { return Container.IsValidIndex(Index); }
@@ -400,9 +412,21 @@ public:
 		AppendRange(Range.GetData(), (SizeType)Range.Num());
 	}
 
-	TArray& operator+=(const TArray& Other) { Append(Other); return *this; }
-	TArray& operator+=(TArray&& Other) { Append(MoveTemp(Other)); return *this; }
-	TArray& operator+=(std::initializer_list<ElementType> InitList) { Append(InitList); return *this; }
+	TArray& operator+=(const TArray& Other)
+	{
+		Append(Other);
+		return *this;
+	}
+	TArray& operator+=(TArray&& Other)
+	{
+		Append(MoveTemp(Other));
+		return *this;
+	}
+	TArray& operator+=(std::initializer_list<ElementType> InitList)
+	{
+		Append(InitList);
+		return *this;
+	}
 
 	// Inserting
 
@@ -717,8 +741,7 @@ public:
 	template<typename PredicateType>
 	void Sort(const PredicateType& Predicate)
 	{
-		std::sort(Data, Data + ArrayNum, [&Predicate](const ElementType& A, const ElementType& B)
-		{
+		std::sort(Data, Data + ArrayNum, [&Predicate](const ElementType& A, const ElementType& B) {
 			return UE::Core::Private::TDereferenceWrapper<ElementType>::Less(Predicate, A, B);
 		});
 	}
@@ -731,8 +754,7 @@ public:
 	template<typename PredicateType>
 	void StableSort(const PredicateType& Predicate)
 	{
-		std::stable_sort(Data, Data + ArrayNum, [&Predicate](const ElementType& A, const ElementType& B)
-		{
+		std::stable_sort(Data, Data + ArrayNum, [&Predicate](const ElementType& A, const ElementType& B) {
 			return UE::Core::Private::TDereferenceWrapper<ElementType>::Less(Predicate, A, B);
 		});
 	}
@@ -988,5 +1010,7 @@ uint32 GetTypeHash(const TArray<ElementType, AllocatorType>& Array)
 	return Hash;
 }
 
+// clang-format off
 template<typename T> struct TIsTArray { enum { Value = false }; };
 template<typename T, typename A> struct TIsTArray<TArray<T, A>> { enum { Value = true }; };
+// clang-format on

@@ -19,21 +19,21 @@ public:
 		check(InNum >= 0);
 	}
 
-	template<typename OtherElementType, typename Allocator, typename = std::enable_if_t<std::is_convertible_v<OtherElementType(*)[], ElementType(*)[]>>>
+	template<typename OtherElementType, typename Allocator, typename = std::enable_if_t<std::is_convertible_v<OtherElementType (*)[], ElementType (*)[]>>>
 	TArrayView(TArray<OtherElementType, Allocator>& Other)
 		: DataPtr(Other.GetData())
 		, ArrayNum(Other.Num())
 	{
 	}
 
-	template<typename OtherElementType, typename Allocator, typename = std::enable_if_t<std::is_convertible_v<const OtherElementType(*)[], ElementType(*)[]>>>
+	template<typename OtherElementType, typename Allocator, typename = std::enable_if_t<std::is_convertible_v<const OtherElementType (*)[], ElementType (*)[]>>>
 	TArrayView(const TArray<OtherElementType, Allocator>& Other)
 		: DataPtr(Other.GetData())
 		, ArrayNum(Other.Num())
 	{
 	}
 
-	template<typename OtherElementType, typename = std::enable_if_t<std::is_convertible_v<OtherElementType(*)[], ElementType(*)[]>>>
+	template<typename OtherElementType, typename = std::enable_if_t<std::is_convertible_v<OtherElementType (*)[], ElementType (*)[]>>>
 	TArrayView(const TArrayView<OtherElementType>& Other)
 		: DataPtr(Other.GetData())
 		, ArrayNum(Other.Num())

@@ -3,10 +3,24 @@
 
 #include "HAL/Platform.h"
 
-class FDefaultAllocator {};
-class FHeapAllocator {};
-class FDefaultSetAllocator {};
-class FDefaultSparseArrayAllocator {};
-template<uint32 NumInlineElements, typename SecondaryAllocator = FDefaultAllocator> class TInlineAllocator {};
-template<uint32 NumInlineElements> class TFixedAllocator {};
-template<int IndexSize> class TSizedDefaultAllocator {};
+class FDefaultAllocator
+{
+};
+class FHeapAllocator
+{
+};
+class FDefaultSetAllocator
+{
+};
+class FDefaultSparseArrayAllocator
+{
+};
+template<uint32 NumInlineElements, typename SecondaryAllocator = FDefaultAllocator> class TInlineAllocator
+{
+};
+template<uint32 NumInlineElements> class TFixedAllocator
+{
+};
+template<int IndexSize> class TSizedDefaultAllocator
+{
+};

@@ -4,7 +4,7 @@
 #include "CoreTypes.h"
 #include "Templates/TypeHash.h"
 
-template <class TEnum>
+template<class TEnum>
 class TEnumAsByte
 {
 public:

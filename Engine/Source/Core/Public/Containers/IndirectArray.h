@@ -79,10 +79,17 @@ public:
 	class TIterator
 	{
 	public:
-		TIterator(T* const* InPtr) : Ptr(InPtr) {}
+		TIterator(T* const* InPtr)
+			: Ptr(InPtr)
+		{
+		}
 		T& operator*() const { return **Ptr; }
 		T* operator->() const { return *Ptr; }
-		TIterator& operator++() { ++Ptr; return *this; }
+		TIterator& operator++()
+		{
+			++Ptr;
+			return *this;
+		}
 		bool operator!=(const TIterator& Other) const { return Ptr != Other.Ptr; }
 
 	private:

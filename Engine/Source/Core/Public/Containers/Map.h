@@ -10,7 +10,10 @@ struct TDefaultMapKeyFuncs
 {
 	typedef KeyType KeyInitType;
 	typedef TPair<KeyType, ValueType> ElementType;
-	enum { bAllowDuplicateKeys = bInAllowDuplicateKeys };
+	enum
+	{
+		bAllowDuplicateKeys = bInAllowDuplicateKeys
+	};
 
 	static const KeyType& GetSetKey(const ElementType& Element) { return Element.Key; }
 	template<typename A, typename B> static bool Matches(const A& Lhs, const B& Rhs) { return Lhs == Rhs; }
@@ -54,7 +57,11 @@ public:
 		{
 		}
 
-		TBaseIterator& operator++() { ++Inner; return *this; }
+		TBaseIterator& operator++()
+		{
+			++Inner;
+			return *this;
+		}
 		explicit operator bool() const { return (bool)Inner; }
 		bool operator!() const { return !(bool)Inner; }
 		bool operator!=(const TBaseIterator& Other) const { return Inner != Other.Inner; }
@@ -391,8 +398,7 @@ public:
 	ValueType* FindPair(const KeyType& Key, const ValueType& Value)
 	{
 		int32 FoundIndex = INDEX_NONE;
-		this->Pairs.ForEachMatch(Key, [&](int32 Index)
-		{
+		this->Pairs.ForEachMatch(Key, [&](int32 Index) {
 			if ((FoundIndex == INDEX_NONE || Index < FoundIndex) && this->Pairs.Get(Index).Value == Value)
 			{
 				FoundIndex = Index;
@@ -412,17 +418,20 @@ public:
 
 	int32 Remove(const KeyType& Key)
 	{
-		return RemoveMatching(Key, [](const ValueType&) { return true; }, false);
+		return RemoveMatching(
+			Key, [](const ValueType&) { return true; }, false);
 	}
 
 	int32 Remove(const KeyType& Key, const ValueType& Value)
 	{
-		return RemoveMatching(Key, [&Value](const ValueType& Candidate) { return Candidate == Value; }, false);
+		return RemoveMatching(
+			Key, [&Value](const ValueType& Candidate) { return Candidate == Value; }, false);
 	}
 
 	int32 RemoveSingle(const KeyType& Key, const ValueType& Value)
 	{
-		return RemoveMatching(Key, [&Value](const ValueType& Candidate) { return Candidate == Value; }, true);
+		return RemoveMatching(
+			Key, [&Value](const ValueType& Candidate) { return Candidate == Value; }, true);
 	}
 
 private:
@@ -430,8 +439,7 @@ private:
 	int32 RemoveMatching(const KeyType& Key, const PredicateType& Pred, bool bSingle)
 	{
 		TArray<int32> Indices;
-		this->Pairs.ForEachMatch(Key, [&](int32 Index)
-		{
+		this->Pairs.ForEachMatch(Key, [&](int32 Index) {
 			if (Pred(this->Pairs.Get(Index).Value))
 			{
 				Indices.Add(Index);

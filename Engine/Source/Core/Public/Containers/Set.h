@@ -14,7 +14,12 @@ class FSetElementId
 {
 public:
 	FSetElementId() = default;
-	static FSetElementId FromInteger(int32 Integer) { FSetElementId Id; Id.Index = Integer; return Id; }
+	static FSetElementId FromInteger(int32 Integer)
+	{
+		FSetElementId Id;
+		Id.Index = Integer;
+		return Id;
+	}
 	bool IsValidId() const { return Index != INDEX_NONE; }
 	int32 AsInteger() const { return Index; }
 	bool operator==(const FSetElementId& Other) const { return Index == Other.Index; }
@@ -31,7 +36,10 @@ struct DefaultKeyFuncs
 	typedef ElementType KeyType;
 	typedef const ElementType& KeyInitType;
 	typedef const ElementType& ElementInitType;
-	enum { bAllowDuplicateKeys = bInAllowDuplicateKeys };
+	enum
+	{
+		bAllowDuplicateKeys = bInAllowDuplicateKeys
+	};
 
 	static const KeyType& GetSetKey(const ElementType& Element) { return Element; }
 	template<typename A, typename B> static bool Matches(const A& Lhs, const B& Rhs) { return Lhs == Rhs; }

@@ -12,9 +12,33 @@ namespace UE::Core::Private
 	/** UTF-8 to UTF-16; malformed sequences become U+FFFD. */
 	CORE_API std::u16string Utf8ToUtf16(const ANSICHAR* Source, int32 SourceLen);
 
-	inline int32 CStrLen(const TCHAR* S) { int32 N = 0; while (S && S[N]) { ++N; } return N; }
-	inline int32 CStrLen(const ANSICHAR* S) { int32 N = 0; while (S && S[N]) { ++N; } return N; }
-	inline int32 CStrLen(const UTF8CHAR* S) { int32 N = 0; while (S && S[N]) { ++N; } return N; }
+	inline int32 CStrLen(const TCHAR* S)
+	{
+		int32 N = 0;
+		while (S && S[N])
+		{
+			++N;
+		}
+		return N;
+	}
+	inline int32 CStrLen(const ANSICHAR* S)
+	{
+		int32 N = 0;
+		while (S && S[N])
+		{
+			++N;
+		}
+		return N;
+	}
+	inline int32 CStrLen(const UTF8CHAR* S)
+	{
+		int32 N = 0;
+		while (S && S[N])
+		{
+			++N;
+		}
+		return N;
+	}
 }
 
 /** Holds a converted copy for the lifetime of the expression that uses it, as the engine's converters do. */
@@ -103,8 +127,16 @@ private:
 class FTCHARToTCHAR
 {
 public:
-	explicit FTCHARToTCHAR(const TCHAR* Source) : Ptr(Source), Len(UE::Core::Private::CStrLen(Source)) {}
-	FTCHARToTCHAR(const TCHAR* Source, int32 SourceLen) : Ptr(Source), Len(SourceLen) {}
+	explicit FTCHARToTCHAR(const TCHAR* Source)
+		: Ptr(Source)
+		, Len(UE::Core::Private::CStrLen(Source))
+	{
+	}
+	FTCHARToTCHAR(const TCHAR* Source, int32 SourceLen)
+		: Ptr(Source)
+		, Len(SourceLen)
+	{
+	}
 	const TCHAR* Get() const { return Ptr; }
 	int32 Length() const { return Len; }
 

@@ -35,7 +35,11 @@ public:
 	const CharType* GetData() const { return DataPtr; }
 	int32 Len() const { return Size; }
 	bool IsEmpty() const { return Size == 0; }
-	const CharType& operator[](int32 Index) const { check(Index >= 0 && Index < Size); return DataPtr[Index]; }
+	const CharType& operator[](int32 Index) const
+	{
+		check(Index >= 0 && Index < Size);
+		return DataPtr[Index];
+	}
 	const CharType* begin() const { return DataPtr; }
 	const CharType* end() const { return DataPtr + Size; }
 

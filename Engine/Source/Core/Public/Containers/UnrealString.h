@@ -27,8 +27,14 @@ public:
 	FString(int32 InCount, const TCHAR* InSrc);
 	FString(int32 InCount, const ANSICHAR* InSrc);
 	explicit FString(FStringView View);
-	explicit FString(const std::u16string& Str) : Data(Str) {}
-	explicit FString(std::u16string&& Str) : Data(MoveTemp(Str)) {}
+	explicit FString(const std::u16string& Str)
+		: Data(Str)
+	{
+	}
+	explicit FString(std::u16string&& Str)
+		: Data(MoveTemp(Str))
+	{
+	}
 
 	FString& operator=(const TCHAR* Str);
 

@@ -50,8 +50,7 @@ namespace UE::Delegates::Private
 		{
 			auto Instance = std::make_shared<FInstance>();
 			Instance->Kind = EDelegateInstanceKind::Static;
-			Instance->Invoke = [InFunc, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [InFunc, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)std::invoke(InFunc, Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
 			};
 			return Instance;
@@ -64,8 +63,7 @@ namespace UE::Delegates::Private
 			auto Instance = std::make_shared<FInstance>();
 			Instance->Kind = EDelegateInstanceKind::Raw;
 			Instance->UserObject = InUserObject;
-			Instance->Invoke = [InUserObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [InUserObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)std::invoke(InMethod, InUserObject, Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
 			};
 			return Instance;
@@ -77,8 +75,7 @@ namespace UE::Delegates::Private
 			auto Instance = std::make_shared<FInstance>();
 			Instance->Kind = EDelegateInstanceKind::Lambda;
 			auto SharedFunctor = std::make_shared<std::decay_t<FunctorType>>(Forward<FunctorType>(InFunctor));
-			Instance->Invoke = [SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)(*SharedFunctor)(Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
 			};
 			return Instance;
@@ -92,8 +89,7 @@ namespace UE::Delegates::Private
 			Instance->UserObject = &InUserObjectRef.Get();
 			TWeakPtr<UserClass, Mode> WeakObject(InUserObjectRef);
 			Instance->IsTargetAlive = [WeakObject]() { return WeakObject.IsValid(); };
-			Instance->Invoke = [WeakObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [WeakObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				// Keep the object alive for the duration of the call.
 				const TSharedPtr<UserClass, Mode> Pinned = WeakObject.Pin();
 				checkf(Pinned.IsValid(), TEXT("Executing a delegate whose shared-pointer target has been destroyed"));
@@ -111,8 +107,7 @@ namespace UE::Delegates::Private
 			TWeakPtr<UserClass, Mode> WeakObject(InUserObjectRef);
 			Instance->IsTargetAlive = [WeakObject]() { return WeakObject.IsValid(); };
 			auto SharedFunctor = std::make_shared<std::decay_t<FunctorType>>(Forward<FunctorType>(InFunctor));
-			Instance->Invoke = [WeakObject, SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [WeakObject, SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				const TSharedPtr<UserClass, Mode> Pinned = WeakObject.Pin();
 				checkf(Pinned.IsValid(), TEXT("Executing a delegate whose shared-pointer target has been destroyed"));
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)(*SharedFunctor)(Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
@@ -131,8 +126,7 @@ namespace UE::Delegates::Private
 			// The object is held weakly: the binding goes quiet once the object dies.
 			TWeakObjectPtr<FMutableClass> WeakObject(const_cast<FMutableClass*>(InUserObject));
 			Instance->IsTargetAlive = [WeakObject]() { return WeakObject.IsValid(); };
-			Instance->Invoke = [WeakObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [WeakObject, InMethod, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				FMutableClass* Object = WeakObject.Get();
 				checkf(Object != nullptr, TEXT("Executing a delegate whose UObject target has been destroyed"));
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)std::invoke(InMethod, Object, Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
@@ -151,8 +145,7 @@ namespace UE::Delegates::Private
 			TWeakObjectPtr<FMutableClass> WeakObject(const_cast<FMutableClass*>(InUserObject));
 			Instance->IsTargetAlive = [WeakObject]() { return WeakObject.IsValid(); };
 			auto SharedFunctor = std::make_shared<std::decay_t<FunctorType>>(Forward<FunctorType>(InFunctor));
-			Instance->Invoke = [SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType
-			{
+			Instance->Invoke = [SharedFunctor, Payload = std::make_tuple(Vars...)](ParamTypes... Params) -> RetValType {
 				return std::apply([&](const auto&... Payloads) -> RetValType { return (RetValType)(*SharedFunctor)(Forward<ParamTypes>(Params)..., Payloads...); }, Payload);
 			};
 			return Instance;

@@ -38,14 +38,14 @@ public:
 	virtual void FindFilesRecursively(TArray<FString>& FoundFiles, const TCHAR* Directory, const TCHAR* FileExtension);
 
 	/** Calls Visitor with each entry of Directory (full path, whether it is a folder); stops when it returns false. */
-	template <typename VisitorType>
+	template<typename VisitorType>
 	bool IterateDirectory(const TCHAR* Directory, VisitorType Visitor);
 
 	/** Names of the entries directly inside Directory with their kind; false when Directory does not exist. */
 	virtual bool ListDirectory(const TCHAR* Directory, TArray<FString>& OutPaths, TArray<bool>& OutIsDirectory) = 0;
 };
 
-template <typename VisitorType>
+template<typename VisitorType>
 bool IPlatformFile::IterateDirectory(const TCHAR* Directory, VisitorType Visitor)
 {
 	TArray<FString> Paths;

@@ -246,7 +246,7 @@ public:
 };
 
 /** A typed variable owned by a file-scope object. */
-template <class T>
+template<class T>
 class TAutoConsoleVariable : public FAutoConsoleObject
 {
 public:

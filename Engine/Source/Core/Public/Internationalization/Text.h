@@ -67,13 +67,41 @@ struct CORE_API FNumberFormattingOptions
 	int32 MinimumFractionalDigits = 0;
 	int32 MaximumFractionalDigits = 3;
 
-	FNumberFormattingOptions& SetAlwaysSign(bool InValue) { AlwaysSign = InValue; return *this; }
-	FNumberFormattingOptions& SetUseGrouping(bool InValue) { UseGrouping = InValue; return *this; }
-	FNumberFormattingOptions& SetRoundingMode(ERoundingMode InValue) { RoundingMode = InValue; return *this; }
-	FNumberFormattingOptions& SetMinimumIntegralDigits(int32 InValue) { MinimumIntegralDigits = InValue; return *this; }
-	FNumberFormattingOptions& SetMaximumIntegralDigits(int32 InValue) { MaximumIntegralDigits = InValue; return *this; }
-	FNumberFormattingOptions& SetMinimumFractionalDigits(int32 InValue) { MinimumFractionalDigits = InValue; return *this; }
-	FNumberFormattingOptions& SetMaximumFractionalDigits(int32 InValue) { MaximumFractionalDigits = InValue; return *this; }
+	FNumberFormattingOptions& SetAlwaysSign(bool InValue)
+	{
+		AlwaysSign = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetUseGrouping(bool InValue)
+	{
+		UseGrouping = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetRoundingMode(ERoundingMode InValue)
+	{
+		RoundingMode = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetMinimumIntegralDigits(int32 InValue)
+	{
+		MinimumIntegralDigits = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetMaximumIntegralDigits(int32 InValue)
+	{
+		MaximumIntegralDigits = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetMinimumFractionalDigits(int32 InValue)
+	{
+		MinimumFractionalDigits = InValue;
+		return *this;
+	}
+	FNumberFormattingOptions& SetMaximumFractionalDigits(int32 InValue)
+	{
+		MaximumFractionalDigits = InValue;
+		return *this;
+	}
 
 	static const FNumberFormattingOptions& DefaultWithGrouping();
 	static const FNumberFormattingOptions& DefaultNoGrouping();
@@ -196,16 +224,55 @@ public:
 		Gender,
 	};
 
-	FFormatArgumentValue() : Type(EType::Text) {}
-	FFormatArgumentValue(int32 Value) : Type(EType::Int), IntValue(Value) {}
-	FFormatArgumentValue(int64 Value) : Type(EType::Int), IntValue(Value) {}
-	FFormatArgumentValue(uint32 Value) : Type(EType::UInt), UIntValue(Value) {}
-	FFormatArgumentValue(uint64 Value) : Type(EType::UInt), UIntValue(Value) {}
-	FFormatArgumentValue(float Value) : Type(EType::Float), DoubleValue(Value) {}
-	FFormatArgumentValue(double Value) : Type(EType::Double), DoubleValue(Value) {}
-	FFormatArgumentValue(const FText& Value) : Type(EType::Text), TextValue(Value) {}
-	FFormatArgumentValue(FText&& Value) : Type(EType::Text), TextValue(MoveTemp(Value)) {}
-	FFormatArgumentValue(ETextGender Value) : Type(EType::Gender), IntValue((int64)Value) {}
+	FFormatArgumentValue()
+		: Type(EType::Text)
+	{
+	}
+	FFormatArgumentValue(int32 Value)
+		: Type(EType::Int)
+		, IntValue(Value)
+	{
+	}
+	FFormatArgumentValue(int64 Value)
+		: Type(EType::Int)
+		, IntValue(Value)
+	{
+	}
+	FFormatArgumentValue(uint32 Value)
+		: Type(EType::UInt)
+		, UIntValue(Value)
+	{
+	}
+	FFormatArgumentValue(uint64 Value)
+		: Type(EType::UInt)
+		, UIntValue(Value)
+	{
+	}
+	FFormatArgumentValue(float Value)
+		: Type(EType::Float)
+		, DoubleValue(Value)
+	{
+	}
+	FFormatArgumentValue(double Value)
+		: Type(EType::Double)
+		, DoubleValue(Value)
+	{
+	}
+	FFormatArgumentValue(const FText& Value)
+		: Type(EType::Text)
+		, TextValue(Value)
+	{
+	}
+	FFormatArgumentValue(FText&& Value)
+		: Type(EType::Text)
+		, TextValue(MoveTemp(Value))
+	{
+	}
+	FFormatArgumentValue(ETextGender Value)
+		: Type(EType::Gender)
+		, IntValue((int64)Value)
+	{
+	}
 
 	EType GetType() const { return Type; }
 	int64 GetIntValue() const { return IntValue; }

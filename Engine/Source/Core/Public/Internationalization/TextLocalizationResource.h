@@ -11,8 +11,14 @@ class CORE_API FTextKey
 {
 public:
 	FTextKey() = default;
-	FTextKey(const TCHAR* InStr) : Str(InStr) {}
-	FTextKey(const FString& InStr) : Str(InStr) {}
+	FTextKey(const TCHAR* InStr)
+		: Str(InStr)
+	{
+	}
+	FTextKey(const FString& InStr)
+		: Str(InStr)
+	{
+	}
 
 	const TCHAR* GetChars() const { return *Str; }
 	const FString& ToString() const { return Str; }

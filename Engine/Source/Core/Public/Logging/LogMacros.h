@@ -22,7 +22,7 @@ namespace UE::Logging::Private
 		{ \
 			::UE::Logging::Private::BasicFatal(CategoryName, __FILE__, __LINE__, *FString::Printf(Format, ##__VA_ARGS__)); \
 		} \
-		else if (((int32)::ELogVerbosity::Verbosity & ::ELogVerbosity::VerbosityMask) <= (int32)decltype(CategoryName)::CompileTimeVerbosity \
+		else if (((int32)::ELogVerbosity::Verbosity & ::ELogVerbosity::VerbosityMask) <= (int32) decltype(CategoryName)::CompileTimeVerbosity \
 			&& !CategoryName.IsSuppressed(::ELogVerbosity::Verbosity)) \
 		{ \
 			::UE::Logging::Private::BasicLog(CategoryName, ::ELogVerbosity::Verbosity, __FILE__, __LINE__, *FString::Printf(Format, ##__VA_ARGS__)); \
@@ -39,7 +39,7 @@ namespace UE::Logging::Private
 	} while (0)
 
 #define UE_LOG_ACTIVE(CategoryName, Verbosity) \
-	(((int32)::ELogVerbosity::Verbosity & ::ELogVerbosity::VerbosityMask) <= (int32)decltype(CategoryName)::CompileTimeVerbosity && !CategoryName.IsSuppressed(::ELogVerbosity::Verbosity))
+	(((int32)::ELogVerbosity::Verbosity & ::ELogVerbosity::VerbosityMask) <= (int32) decltype(CategoryName)::CompileTimeVerbosity && !CategoryName.IsSuppressed(::ELogVerbosity::Verbosity))
 
 #define UE_SUPPRESS(CategoryName, Verbosity, ExecuteIfUnsuppressed) \
 	do \
@@ -53,7 +53,10 @@ namespace UE::Logging::Private
 #define DECLARE_LOG_CATEGORY_EXTERN(CategoryName, DefaultVerbosity, CompileTimeVerbosity) \
 	extern struct FLogCategory##CategoryName : public FLogCategory<::ELogVerbosity::DefaultVerbosity, ::ELogVerbosity::CompileTimeVerbosity> \
 	{ \
-		FORCEINLINE FLogCategory##CategoryName() : FLogCategory(TEXT(#CategoryName)) {} \
+		FORCEINLINE FLogCategory##CategoryName() \
+			: FLogCategory(TEXT(#CategoryName)) \
+		{ \
+		} \
 	} CategoryName;
 
 #define DEFINE_LOG_CATEGORY(CategoryName) FLogCategory##CategoryName CategoryName;
@@ -61,7 +64,10 @@ namespace UE::Logging::Private
 #define DEFINE_LOG_CATEGORY_STATIC(CategoryName, DefaultVerbosity, CompileTimeVerbosity) \
 	static struct FLogCategory##CategoryName : public FLogCategory<::ELogVerbosity::DefaultVerbosity, ::ELogVerbosity::CompileTimeVerbosity> \
 	{ \
-		FORCEINLINE FLogCategory##CategoryName() : FLogCategory(TEXT(#CategoryName)) {} \
+		FORCEINLINE FLogCategory##CategoryName() \
+			: FLogCategory(TEXT(#CategoryName)) \
+		{ \
+		} \
 	} CategoryName;
 
 #define DECLARE_LOG_CATEGORY_CLASS(CategoryName, DefaultVerbosity, CompileTimeVerbosity) \

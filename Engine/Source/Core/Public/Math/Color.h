@@ -26,7 +26,13 @@ struct CORE_API FLinearColor
 
 	FLinearColor() = default;
 	explicit FLinearColor(EForceInit) {}
-	constexpr FLinearColor(float InR, float InG, float InB, float InA = 1.0f) : R(InR), G(InG), B(InB), A(InA) {}
+	constexpr FLinearColor(float InR, float InG, float InB, float InA = 1.0f)
+		: R(InR)
+		, G(InG)
+		, B(InB)
+		, A(InA)
+	{
+	}
 
 	/** Converts from sRGB 8-bit to linear. */
 	FLinearColor(const FColor& Color);
@@ -36,12 +42,34 @@ struct CORE_API FLinearColor
 	FLinearColor operator*(const FLinearColor& C) const { return FLinearColor(R * C.R, G * C.G, B * C.B, A * C.A); }
 	FLinearColor operator*(float Scalar) const { return FLinearColor(R * Scalar, G * Scalar, B * Scalar, A * Scalar); }
 	FLinearColor operator/(float Scalar) const { return FLinearColor(R / Scalar, G / Scalar, B / Scalar, A / Scalar); }
-	FLinearColor& operator+=(const FLinearColor& C) { R += C.R; G += C.G; B += C.B; A += C.A; return *this; }
-	FLinearColor& operator*=(float Scalar) { R *= Scalar; G *= Scalar; B *= Scalar; A *= Scalar; return *this; }
+	FLinearColor& operator+=(const FLinearColor& C)
+	{
+		R += C.R;
+		G += C.G;
+		B += C.B;
+		A += C.A;
+		return *this;
+	}
+	FLinearColor& operator*=(float Scalar)
+	{
+		R *= Scalar;
+		G *= Scalar;
+		B *= Scalar;
+		A *= Scalar;
+		return *this;
+	}
 	bool operator==(const FLinearColor& C) const { return R == C.R && G == C.G && B == C.B && A == C.A; }
 	bool operator!=(const FLinearColor& C) const { return !(*this == C); }
-	float& Component(int32 Index) { check(Index >= 0 && Index < 4); return (&R)[Index]; }
-	const float& Component(int32 Index) const { check(Index >= 0 && Index < 4); return (&R)[Index]; }
+	float& Component(int32 Index)
+	{
+		check(Index >= 0 && Index < 4);
+		return (&R)[Index];
+	}
+	const float& Component(int32 Index) const
+	{
+		check(Index >= 0 && Index < 4);
+		return (&R)[Index];
+	}
 
 	bool Equals(const FLinearColor& C, float Tolerance = UE_KINDA_SMALL_NUMBER) const
 	{
@@ -104,7 +132,13 @@ struct CORE_API FColor
 
 	FColor() = default;
 	explicit FColor(EForceInit) {}
-	constexpr FColor(uint8 InR, uint8 InG, uint8 InB, uint8 InA = 255) : B(InB), G(InG), R(InR), A(InA) {}
+	constexpr FColor(uint8 InR, uint8 InG, uint8 InB, uint8 InA = 255)
+		: B(InB)
+		, G(InG)
+		, R(InR)
+		, A(InA)
+	{
+	}
 	explicit FColor(uint32 InColor) { *this = FColor((uint8)(InColor >> 16), (uint8)(InColor >> 8), (uint8)InColor, (uint8)(InColor >> 24)); }
 
 	bool operator==(const FColor& C) const { return R == C.R && G == C.G && B == C.B && A == C.A; }

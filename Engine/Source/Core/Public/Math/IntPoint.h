@@ -15,15 +15,33 @@ struct CORE_API FIntPoint
 
 	FIntPoint() = default;
 	explicit FIntPoint(EForceInit) {}
-	constexpr FIntPoint(int32 InX, int32 InY) : X(InX), Y(InY) {}
-	explicit constexpr FIntPoint(int32 InXY) : X(InXY), Y(InXY) {}
+	constexpr FIntPoint(int32 InX, int32 InY)
+		: X(InX)
+		, Y(InY)
+	{
+	}
+	explicit constexpr FIntPoint(int32 InXY)
+		: X(InXY)
+		, Y(InXY)
+	{
+	}
 
 	FIntPoint operator+(const FIntPoint& Other) const { return FIntPoint(X + Other.X, Y + Other.Y); }
 	FIntPoint operator-(const FIntPoint& Other) const { return FIntPoint(X - Other.X, Y - Other.Y); }
 	FIntPoint operator*(int32 Scale) const { return FIntPoint(X * Scale, Y * Scale); }
 	FIntPoint operator/(int32 Divisor) const { return FIntPoint(X / Divisor, Y / Divisor); }
-	FIntPoint& operator+=(const FIntPoint& Other) { X += Other.X; Y += Other.Y; return *this; }
-	FIntPoint& operator-=(const FIntPoint& Other) { X -= Other.X; Y -= Other.Y; return *this; }
+	FIntPoint& operator+=(const FIntPoint& Other)
+	{
+		X += Other.X;
+		Y += Other.Y;
+		return *this;
+	}
+	FIntPoint& operator-=(const FIntPoint& Other)
+	{
+		X -= Other.X;
+		Y -= Other.Y;
+		return *this;
+	}
 	bool operator==(const FIntPoint& Other) const { return X == Other.X && Y == Other.Y; }
 	bool operator!=(const FIntPoint& Other) const { return !(*this == Other); }
 	int32& operator[](int32 Index) { return Index == 0 ? X : Y; }
@@ -52,7 +70,12 @@ struct CORE_API FIntVector
 	int32 Z = 0;
 
 	FIntVector() = default;
-	constexpr FIntVector(int32 InX, int32 InY, int32 InZ) : X(InX), Y(InY), Z(InZ) {}
+	constexpr FIntVector(int32 InX, int32 InY, int32 InZ)
+		: X(InX)
+		, Y(InY)
+		, Z(InZ)
+	{
+	}
 	bool operator==(const FIntVector& Other) const { return X == Other.X && Y == Other.Y && Z == Other.Z; }
 	bool operator!=(const FIntVector& Other) const { return !(*this == Other); }
 

@@ -16,7 +16,10 @@ struct CORE_API FQuat
 
 	FQuat() = default;
 	FQuat(double InX, double InY, double InZ, double InW)
-		: X(InX), Y(InY), Z(InZ), W(InW)
+		: X(InX)
+		, Y(InY)
+		, Z(InZ)
+		, W(InW)
 	{
 	}
 

@@ -16,15 +16,37 @@ struct CORE_API FRotator
 
 	FRotator() = default;
 	explicit FRotator(EForceInit) {}
-	explicit constexpr FRotator(double InF) : Pitch(InF), Yaw(InF), Roll(InF) {}
-	constexpr FRotator(double InPitch, double InYaw, double InRoll) : Pitch(InPitch), Yaw(InYaw), Roll(InRoll) {}
+	explicit constexpr FRotator(double InF)
+		: Pitch(InF)
+		, Yaw(InF)
+		, Roll(InF)
+	{
+	}
+	constexpr FRotator(double InPitch, double InYaw, double InRoll)
+		: Pitch(InPitch)
+		, Yaw(InYaw)
+		, Roll(InRoll)
+	{
+	}
 
 	FRotator operator+(const FRotator& R) const { return FRotator(Pitch + R.Pitch, Yaw + R.Yaw, Roll + R.Roll); }
 	FRotator operator-(const FRotator& R) const { return FRotator(Pitch - R.Pitch, Yaw - R.Yaw, Roll - R.Roll); }
 	FRotator operator*(double Scale) const { return FRotator(Pitch * Scale, Yaw * Scale, Roll * Scale); }
 	FRotator operator-() const { return FRotator(-Pitch, -Yaw, -Roll); }
-	FRotator& operator+=(const FRotator& R) { Pitch += R.Pitch; Yaw += R.Yaw; Roll += R.Roll; return *this; }
-	FRotator& operator-=(const FRotator& R) { Pitch -= R.Pitch; Yaw -= R.Yaw; Roll -= R.Roll; return *this; }
+	FRotator& operator+=(const FRotator& R)
+	{
+		Pitch += R.Pitch;
+		Yaw += R.Yaw;
+		Roll += R.Roll;
+		return *this;
+	}
+	FRotator& operator-=(const FRotator& R)
+	{
+		Pitch -= R.Pitch;
+		Yaw -= R.Yaw;
+		Roll -= R.Roll;
+		return *this;
+	}
 	bool operator==(const FRotator& R) const { return Pitch == R.Pitch && Yaw == R.Yaw && Roll == R.Roll; }
 	bool operator!=(const FRotator& R) const { return !(*this == R); }
 

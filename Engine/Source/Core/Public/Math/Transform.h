@@ -19,11 +19,15 @@ struct CORE_API FTransform
 	{
 	}
 	FTransform(const FQuat& InRotation, const FVector& InTranslation, const FVector& InScale3D = FVector::OneVector)
-		: Rotation(InRotation), Translation(InTranslation), Scale3D(InScale3D)
+		: Rotation(InRotation)
+		, Translation(InTranslation)
+		, Scale3D(InScale3D)
 	{
 	}
 	FTransform(const FRotator& InRotation, const FVector& InTranslation, const FVector& InScale3D = FVector::OneVector)
-		: Rotation(InRotation), Translation(InTranslation), Scale3D(InScale3D)
+		: Rotation(InRotation)
+		, Translation(InTranslation)
+		, Scale3D(InScale3D)
 	{
 	}
 

@@ -26,8 +26,18 @@ struct CORE_API FVector
 
 	FVector() = default;
 	explicit FVector(EForceInit) {}
-	explicit constexpr FVector(double InF) : X(InF), Y(InF), Z(InF) {}
-	constexpr FVector(double InX, double InY, double InZ) : X(InX), Y(InY), Z(InZ) {}
+	explicit constexpr FVector(double InF)
+		: X(InF)
+		, Y(InF)
+		, Z(InF)
+	{
+	}
+	constexpr FVector(double InX, double InY, double InZ)
+		: X(InX)
+		, Y(InY)
+		, Z(InZ)
+	{
+	}
 
 	FVector operator+(const FVector& V) const { return FVector(X + V.X, Y + V.Y, Z + V.Z); }
 	FVector operator-(const FVector& V) const { return FVector(X - V.X, Y - V.Y, Z - V.Z); }
@@ -36,14 +46,46 @@ struct CORE_API FVector
 	FVector operator*(double Scale) const { return FVector(X * Scale, Y * Scale, Z * Scale); }
 	FVector operator/(double Scale) const { return FVector(X / Scale, Y / Scale, Z / Scale); }
 	FVector operator-() const { return FVector(-X, -Y, -Z); }
-	FVector& operator+=(const FVector& V) { X += V.X; Y += V.Y; Z += V.Z; return *this; }
-	FVector& operator-=(const FVector& V) { X -= V.X; Y -= V.Y; Z -= V.Z; return *this; }
-	FVector& operator*=(double Scale) { X *= Scale; Y *= Scale; Z *= Scale; return *this; }
-	FVector& operator/=(double Scale) { X /= Scale; Y /= Scale; Z /= Scale; return *this; }
+	FVector& operator+=(const FVector& V)
+	{
+		X += V.X;
+		Y += V.Y;
+		Z += V.Z;
+		return *this;
+	}
+	FVector& operator-=(const FVector& V)
+	{
+		X -= V.X;
+		Y -= V.Y;
+		Z -= V.Z;
+		return *this;
+	}
+	FVector& operator*=(double Scale)
+	{
+		X *= Scale;
+		Y *= Scale;
+		Z *= Scale;
+		return *this;
+	}
+	FVector& operator/=(double Scale)
+	{
+		X /= Scale;
+		Y /= Scale;
+		Z /= Scale;
+		return *this;
+	}
 	bool operator==(const FVector& V) const { return X == V.X && Y == V.Y && Z == V.Z; }
 	bool operator!=(const FVector& V) const { return !(*this == V); }
-	double& operator[](int32 Index) { check(Index >= 0 && Index < 3); return (&X)[Index]; }
-	double operator[](int32 Index) const { check(Index >= 0 && Index < 3); return (&X)[Index]; }
+	double& operator[](int32 Index)
+	{
+		check(Index >= 0 && Index < 3);
+		return (&X)[Index];
+	}
+	double operator[](int32 Index) const
+	{
+		check(Index >= 0 && Index < 3);
+		return (&X)[Index];
+	}
 
 	/** Dot product. */
 	double operator|(const FVector& V) const { return X * V.X + Y * V.Y + Z * V.Z; }
@@ -83,7 +125,12 @@ struct CORE_API FVector
 	FVector GetUnsafeNormal() const { return *this / Size(); }
 	FVector GetClampedToMaxSize(double MaxSize) const;
 
-	void Set(double InX, double InY, double InZ) { X = InX; Y = InY; Z = InZ; }
+	void Set(double InX, double InY, double InZ)
+	{
+		X = InX;
+		Y = InY;
+		Z = InZ;
+	}
 
 	/** "X=%3.3f Y=%3.3f Z=%3.3f" */
 	FString ToString() const;
@@ -116,8 +163,18 @@ struct FVector3f
 	float Z = 0.0f;
 
 	FVector3f() = default;
-	constexpr FVector3f(float InX, float InY, float InZ) : X(InX), Y(InY), Z(InZ) {}
-	explicit FVector3f(const FVector& V) : X((float)V.X), Y((float)V.Y), Z((float)V.Z) {}
+	constexpr FVector3f(float InX, float InY, float InZ)
+		: X(InX)
+		, Y(InY)
+		, Z(InZ)
+	{
+	}
+	explicit FVector3f(const FVector& V)
+		: X((float)V.X)
+		, Y((float)V.Y)
+		, Z((float)V.Z)
+	{
+	}
 	operator FVector() const { return FVector(X, Y, Z); }
 	bool operator==(const FVector3f& V) const { return X == V.X && Y == V.Y && Z == V.Z; }
 };

@@ -16,8 +16,16 @@ struct CORE_API FVector2D
 
 	FVector2D() = default;
 	explicit FVector2D(EForceInit) {}
-	explicit constexpr FVector2D(double InF) : X(InF), Y(InF) {}
-	constexpr FVector2D(double InX, double InY) : X(InX), Y(InY) {}
+	explicit constexpr FVector2D(double InF)
+		: X(InF)
+		, Y(InF)
+	{
+	}
+	constexpr FVector2D(double InX, double InY)
+		: X(InX)
+		, Y(InY)
+	{
+	}
 
 	FVector2D operator+(const FVector2D& V) const { return FVector2D(X + V.X, Y + V.Y); }
 	FVector2D operator-(const FVector2D& V) const { return FVector2D(X - V.X, Y - V.Y); }
@@ -26,9 +34,24 @@ struct CORE_API FVector2D
 	FVector2D operator*(double Scale) const { return FVector2D(X * Scale, Y * Scale); }
 	FVector2D operator/(double Scale) const { return FVector2D(X / Scale, Y / Scale); }
 	FVector2D operator-() const { return FVector2D(-X, -Y); }
-	FVector2D& operator+=(const FVector2D& V) { X += V.X; Y += V.Y; return *this; }
-	FVector2D& operator-=(const FVector2D& V) { X -= V.X; Y -= V.Y; return *this; }
-	FVector2D& operator*=(double Scale) { X *= Scale; Y *= Scale; return *this; }
+	FVector2D& operator+=(const FVector2D& V)
+	{
+		X += V.X;
+		Y += V.Y;
+		return *this;
+	}
+	FVector2D& operator-=(const FVector2D& V)
+	{
+		X -= V.X;
+		Y -= V.Y;
+		return *this;
+	}
+	FVector2D& operator*=(double Scale)
+	{
+		X *= Scale;
+		Y *= Scale;
+		return *this;
+	}
 	bool operator==(const FVector2D& V) const { return X == V.X && Y == V.Y; }
 	bool operator!=(const FVector2D& V) const { return !(*this == V); }
 	double operator|(const FVector2D& V) const { return X * V.X + Y * V.Y; }

@@ -60,7 +60,11 @@ struct FDebug
 #define checkSlow(InExpression) check(InExpression)
 #define checkfSlow(InExpression, InFormat, ...) checkf(InExpression, InFormat, ##__VA_ARGS__)
 #define verifySlow(InExpression) check(InExpression)
-#define checkCode(Code) do { Code; } while (0)
+#define checkCode(Code) \
+	do \
+	{ \
+		Code; \
+	} while (0)
 
 #define checkNoEntry() FDebug::AssertFailed("Enclosing block should never be called", __FILE__, __LINE__)
 
@@ -72,14 +76,22 @@ struct FDebug
 #define checkNoRecursion() \
 	static int32 UE_NoRecursion_Depth = 0; \
 	checkf(UE_NoRecursion_Depth == 0, TEXT("Enclosing block was entered recursively")); \
-	struct FRecursionScopeMarker { int32& Depth; explicit FRecursionScopeMarker(int32& InDepth) : Depth(InDepth) { ++Depth; } ~FRecursionScopeMarker() { --Depth; } } UE_NoRecursion_Marker(UE_NoRecursion_Depth)
+	struct FRecursionScopeMarker \
+	{ \
+		int32& Depth; \
+		explicit FRecursionScopeMarker(int32& InDepth) \
+			: Depth(InDepth) \
+		{ \
+			++Depth; \
+		} \
+		~FRecursionScopeMarker() { --Depth; } \
+	} UE_NoRecursion_Marker(UE_NoRecursion_Depth)
 
 #define unimplemented() FDebug::AssertFailed("unimplemented", __FILE__, __LINE__, TEXT("Unimplemented function called"))
 
 // ensure reports once per call site, ensureAlways every time; both evaluate to the expression's truth.
 #define UE_ENSURE_IMPL(bAlways, InExpression, ...) \
-	(LIKELY(!!(InExpression)) || [&]() -> bool \
-	{ \
+	(LIKELY(!!(InExpression)) || [&]() -> bool { \
 		static bool bUE_EnsureExecuted = false; \
 		if ((bAlways) || !bUE_EnsureExecuted) \
 		{ \

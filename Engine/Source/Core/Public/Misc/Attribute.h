@@ -115,19 +115,39 @@ public:
 	}
 
 	template<typename FuncType, typename... VarTypes>
-	void BindStatic(FuncType InFunc, VarTypes... Vars) { bIsSet = true; Getter.BindStatic(InFunc, Vars...); }
+	void BindStatic(FuncType InFunc, VarTypes... Vars)
+	{
+		bIsSet = true;
+		Getter.BindStatic(InFunc, Vars...);
+	}
 
 	template<typename SourceType, typename MethodType, typename... VarTypes>
-	void BindRaw(SourceType* InUserObject, MethodType InMethod, VarTypes... Vars) { bIsSet = true; Getter.BindRaw(InUserObject, InMethod, Vars...); }
+	void BindRaw(SourceType* InUserObject, MethodType InMethod, VarTypes... Vars)
+	{
+		bIsSet = true;
+		Getter.BindRaw(InUserObject, InMethod, Vars...);
+	}
 
 	template<typename SourceType, typename MethodType, typename... VarTypes>
-	void BindSP(SourceType&& InUserObject, MethodType InMethod, VarTypes... Vars) { bIsSet = true; Getter.BindSP(Forward<SourceType>(InUserObject), InMethod, Vars...); }
+	void BindSP(SourceType&& InUserObject, MethodType InMethod, VarTypes... Vars)
+	{
+		bIsSet = true;
+		Getter.BindSP(Forward<SourceType>(InUserObject), InMethod, Vars...);
+	}
 
 	template<typename SourceType, typename MethodType, typename... VarTypes>
-	void BindUObject(SourceType* InUserObject, MethodType InMethod, VarTypes... Vars) { bIsSet = true; Getter.BindUObject(InUserObject, InMethod, Vars...); }
+	void BindUObject(SourceType* InUserObject, MethodType InMethod, VarTypes... Vars)
+	{
+		bIsSet = true;
+		Getter.BindUObject(InUserObject, InMethod, Vars...);
+	}
 
 	template<typename LambdaType, typename... VarTypes>
-	void BindLambda(LambdaType&& InCallable, VarTypes... Vars) { bIsSet = true; Getter.BindLambda(Forward<LambdaType>(InCallable), Vars...); }
+	void BindLambda(LambdaType&& InCallable, VarTypes... Vars)
+	{
+		bIsSet = true;
+		Getter.BindLambda(Forward<LambdaType>(InCallable), Vars...);
+	}
 
 	/** Same getter binding, or both unbound with equal values. */
 	bool IdenticalTo(const TAttribute& InOther) const

@@ -3,7 +3,10 @@
 
 #include "HAL/Platform.h"
 
-enum { INDEX_NONE = -1 };
+enum
+{
+	INDEX_NONE = -1
+};
 
 enum EForceInit
 {
@@ -49,4 +52,8 @@ namespace ESearchDir
 	TypeName& operator=(const TypeName&) = delete; \
 	TypeName& operator=(TypeName&&) = delete;
 
-#define PURE_VIRTUAL(Func, ...) { checkf(false, TEXT("Pure virtual not implemented (%s)"), TEXT(#Func)); __VA_ARGS__ }
+#define PURE_VIRTUAL(Func, ...) \
+	{ \
+		checkf(false, TEXT("Pure virtual not implemented (%s)"), TEXT(#Func)); \
+		__VA_ARGS__ \
+	}

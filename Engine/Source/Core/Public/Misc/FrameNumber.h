@@ -14,7 +14,7 @@ struct FFrameNumber
 	}
 
 	/** Implicit from signed integers only, as the engine's: an unsigned count is not a frame. */
-	template <typename T, typename = std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>>>
+	template<typename T, typename = std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>>>
 	constexpr FFrameNumber(T InValue)
 		: Value(static_cast<int32>(InValue))
 	{

@@ -27,7 +27,10 @@ struct CORE_API FGuid
 
 	FGuid() = default;
 	FGuid(uint32 InA, uint32 InB, uint32 InC, uint32 InD)
-		: A(InA), B(InB), C(InC), D(InD)
+		: A(InA)
+		, B(InB)
+		, C(InC)
+		, D(InD)
 	{
 	}
 

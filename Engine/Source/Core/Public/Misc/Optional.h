@@ -20,8 +20,14 @@ public:
 
 	TOptional() = default;
 	TOptional(FNullOpt) {}
-	TOptional(const OptionalType& InValue) : Value(InValue) {}
-	TOptional(OptionalType&& InValue) : Value(MoveTemp(InValue)) {}
+	TOptional(const OptionalType& InValue)
+		: Value(InValue)
+	{
+	}
+	TOptional(OptionalType&& InValue)
+		: Value(MoveTemp(InValue))
+	{
+	}
 
 	template<typename... ArgTypes>
 	explicit TOptional(EInPlace, ArgTypes&&... Args)

@@ -33,7 +33,7 @@ public:
 	static FString GeneratedConfigDir();
 
 	/** Joins path parts with exactly one '/' between non-empty parts. */
-	template <typename... PathTypes>
+	template<typename... PathTypes>
 	static FString Combine(PathTypes&&... InPaths)
 	{
 		const FString Parts[] = { FString(InPaths)... };

@@ -65,13 +65,13 @@ public:
 	/** As LoadModule; a module that cannot be loaded is a fatal error. */
 	IModuleInterface& LoadModuleChecked(const FName InModuleName);
 
-	template <typename TModuleInterface>
+	template<typename TModuleInterface>
 	static TModuleInterface& LoadModuleChecked(const FName ModuleName)
 	{
 		return static_cast<TModuleInterface&>(Get().LoadModuleChecked(ModuleName));
 	}
 
-	template <typename TModuleInterface>
+	template<typename TModuleInterface>
 	static TModuleInterface* LoadModulePtr(const FName ModuleName)
 	{
 		return static_cast<TModuleInterface*>(Get().LoadModule(ModuleName));
@@ -80,7 +80,7 @@ public:
 	bool IsModuleLoaded(const FName InModuleName) const;
 	IModuleInterface* GetModule(const FName InModuleName);
 
-	template <typename TModuleInterface>
+	template<typename TModuleInterface>
 	static TModuleInterface& GetModuleChecked(const FName ModuleName)
 	{
 		IModuleInterface* Module = Get().GetModule(ModuleName);
@@ -88,7 +88,7 @@ public:
 		return static_cast<TModuleInterface&>(*Module);
 	}
 
-	template <typename TModuleInterface>
+	template<typename TModuleInterface>
 	static TModuleInterface* GetModulePtr(const FName ModuleName)
 	{
 		return static_cast<TModuleInterface*>(Get().GetModule(ModuleName));

@@ -17,8 +17,7 @@ public:
 	TFunction() = default;
 	TFunction(std::nullptr_t) {}
 
-	template<typename CallableType, typename = std::enable_if_t<
-		!std::is_same_v<std::decay_t<CallableType>, TFunction> && std::is_invocable_v<std::decay_t<CallableType>&, ParamTypes...>>>
+	template<typename CallableType, typename = std::enable_if_t<!std::is_same_v<std::decay_t<CallableType>, TFunction> && std::is_invocable_v<std::decay_t<CallableType>&, ParamTypes...>>>
 	TFunction(CallableType&& Callable)
 		: Impl(Forward<CallableType>(Callable))
 	{
@@ -54,8 +53,14 @@ class TUniqueFunction<ReturnType(ParamTypes...)>
 	struct THolder : FHolderBase
 	{
 		CallableType Callable;
-		explicit THolder(CallableType&& InCallable) : Callable(MoveTemp(InCallable)) {}
-		template<typename ArgType> explicit THolder(const ArgType& InCallable) : Callable(InCallable) {}
+		explicit THolder(CallableType&& InCallable)
+			: Callable(MoveTemp(InCallable))
+		{
+		}
+		template<typename ArgType> explicit THolder(const ArgType& InCallable)
+			: Callable(InCallable)
+		{
+		}
 		ReturnType Call(ParamTypes... Params) override { return Callable(Forward<ParamTypes>(Params)...); }
 	};
 
@@ -63,8 +68,7 @@ public:
 	TUniqueFunction() = default;
 	TUniqueFunction(std::nullptr_t) {}
 
-	template<typename CallableType, typename = std::enable_if_t<
-		!std::is_same_v<std::decay_t<CallableType>, TUniqueFunction> && std::is_invocable_v<std::decay_t<CallableType>&, ParamTypes...>>>
+	template<typename CallableType, typename = std::enable_if_t<!std::is_same_v<std::decay_t<CallableType>, TUniqueFunction> && std::is_invocable_v<std::decay_t<CallableType>&, ParamTypes...>>>
 	TUniqueFunction(CallableType&& Callable)
 	{
 		using FStored = std::decay_t<CallableType>;
@@ -109,8 +113,7 @@ template<typename ReturnType, typename... ParamTypes>
 class TFunctionRef<ReturnType(ParamTypes...)>
 {
 public:
-	template<typename CallableType, typename = std::enable_if_t<
-		!std::is_same_v<std::decay_t<CallableType>, TFunctionRef> && std::is_invocable_v<CallableType&, ParamTypes...>>>
+	template<typename CallableType, typename = std::enable_if_t<!std::is_same_v<std::decay_t<CallableType>, TFunctionRef> && std::is_invocable_v<CallableType&, ParamTypes...>>>
 	TFunctionRef(CallableType&& Callable)
 		: Object((void*)std::addressof(Callable))
 		, Invoker(&Invoke<std::remove_reference_t<CallableType>>)

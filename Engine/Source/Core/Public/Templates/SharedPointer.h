@@ -8,11 +8,6 @@
 #include <functional>
 #include <memory>
 
-
-
-
-
-
 namespace UE::Core::Private
 {
 	/** Unwraps the std::shared_ptr behind an engine pointer; only the stand-in's own headers use it. */
@@ -96,7 +91,10 @@ public:
 	TSharedRef& operator=(const TSharedRef&) = default;
 
 	// A moved-from reference keeps its object: a TSharedRef is never null.
-	TSharedRef(TSharedRef&& Other) : Impl(Other.Impl) {}
+	TSharedRef(TSharedRef&& Other)
+		: Impl(Other.Impl)
+	{
+	}
 	TSharedRef& operator=(TSharedRef&& Other)
 	{
 		Impl = Other.Impl;

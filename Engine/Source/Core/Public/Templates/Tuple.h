@@ -60,14 +60,28 @@ struct TTuple<KeyType, ValueType>
 	auto& Get() &
 	{
 		static_assert(Index < 2, "Tuple index out of range");
-		if constexpr (Index == 0) { return Key; } else { return Value; }
+		if constexpr (Index == 0)
+		{
+			return Key;
+		}
+		else
+		{
+			return Value;
+		}
 	}
 
 	template<SIZE_T Index>
 	const auto& Get() const&
 	{
 		static_assert(Index < 2, "Tuple index out of range");
-		if constexpr (Index == 0) { return Key; } else { return Value; }
+		if constexpr (Index == 0)
+		{
+			return Key;
+		}
+		else
+		{
+			return Value;
+		}
 	}
 
 	template<typename FuncType>
@@ -103,4 +117,10 @@ uint32 GetTypeHash(const TTuple<KeyType, ValueType>& Pair)
 }
 
 template<typename T> struct TTupleArity;
-template<typename... Types> struct TTupleArity<TTuple<Types...>> { enum { Value = sizeof...(Types) }; };
+template<typename... Types> struct TTupleArity<TTuple<Types...>>
+{
+	enum
+	{
+		Value = sizeof...(Types)
+	};
+};

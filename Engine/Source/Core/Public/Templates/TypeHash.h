@@ -9,6 +9,7 @@ inline constexpr uint32 HashCombine(uint32 A, uint32 C)
 	// Bob Jenkins' mix, as used for hash combination throughout the engine.
 	uint32 B = 0x9e3779b9;
 	A += B;
+	// clang-format off
 	A -= B; A -= C; A ^= (C >> 13);
 	B -= C; B -= A; B ^= (A << 8);
 	C -= A; C -= B; C ^= (B >> 13);
@@ -18,6 +19,7 @@ inline constexpr uint32 HashCombine(uint32 A, uint32 C)
 	A -= B; A -= C; A ^= (C >> 3);
 	B -= C; B -= A; B ^= (A << 10);
 	C -= A; C -= B; C ^= (B >> 15);
+	// clang-format on
 	return C;
 }
 
@@ -48,13 +50,21 @@ inline constexpr std::enable_if_t<std::is_integral_v<T> || std::is_enum_v<T>, ui
 
 inline uint32 GetTypeHash(float Value)
 {
-	union { float F; uint32 U; } Bits{ Value == 0.0f ? 0.0f : Value };
+	union
+	{
+		float F;
+		uint32 U;
+	} Bits{ Value == 0.0f ? 0.0f : Value };
 	return Bits.U;
 }
 
 inline uint32 GetTypeHash(double Value)
 {
-	union { double D; uint64 U; } Bits{ Value == 0.0 ? 0.0 : Value };
+	union
+	{
+		double D;
+		uint64 U;
+	} Bits{ Value == 0.0 ? 0.0 : Value };
 	return GetTypeHash(Bits.U);
 }
 

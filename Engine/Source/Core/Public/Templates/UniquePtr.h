@@ -30,7 +30,10 @@ public:
 
 	TUniquePtr() = default;
 	TUniquePtr(std::nullptr_t) {}
-	explicit TUniquePtr(T* InPtr) : Ptr(InPtr) {}
+	explicit TUniquePtr(T* InPtr)
+		: Ptr(InPtr)
+	{
+	}
 	TUniquePtr(TUniquePtr&& Other) = default;
 
 	template<typename OtherT, typename OtherDeleter, typename = std::enable_if_t<std::is_convertible_v<OtherT*, T*>>>
@@ -61,8 +64,16 @@ public:
 	explicit operator bool() const { return Ptr != nullptr; }
 	bool operator!() const { return Ptr == nullptr; }
 	T* Get() const { return Ptr.get(); }
-	T* operator->() const { check(Ptr); return Ptr.get(); }
-	T& operator*() const { check(Ptr); return *Ptr; }
+	T* operator->() const
+	{
+		check(Ptr);
+		return Ptr.get();
+	}
+	T& operator*() const
+	{
+		check(Ptr);
+		return *Ptr;
+	}
 	T* Release() { return Ptr.release(); }
 	void Reset(T* InPtr = nullptr) { Ptr.reset(InPtr); }
 
@@ -80,7 +91,10 @@ class TUniquePtr<T[], Deleter>
 {
 public:
 	TUniquePtr() = default;
-	explicit TUniquePtr(T* InPtr) : Ptr(InPtr) {}
+	explicit TUniquePtr(T* InPtr)
+		: Ptr(InPtr)
+	{
+	}
 	TUniquePtr(TUniquePtr&&) = default;
 	TUniquePtr& operator=(TUniquePtr&&) = default;
 

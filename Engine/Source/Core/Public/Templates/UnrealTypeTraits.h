@@ -3,6 +3,7 @@
 
 #include <type_traits>
 
+// clang-format off
 template<typename T> struct TDecay { typedef std::decay_t<T> Type; };
 template<typename T> struct TRemoveReference { typedef std::remove_reference_t<T> Type; };
 template<typename T> struct TRemoveCV { typedef std::remove_cv_t<T> Type; };
@@ -26,3 +27,4 @@ template<typename T> using TIdentity_T = T;
 template<typename T> struct TIsBitwiseConstructible { enum { Value = false }; };
 template<typename T> struct TIsPODType { enum { Value = std::is_trivial_v<T> && std::is_standard_layout_v<T> }; };
 template<typename T> struct TIsZeroConstructType { enum { Value = std::is_trivially_default_constructible_v<T> }; };
+// clang-format on

@@ -20,7 +20,7 @@ enum EFindName
 // Internal numbers are the displayed number plus one; zero means "no number".
 #define NAME_NO_NUMBER_INTERNAL 0
 #define NAME_EXTERNAL_TO_INTERNAL(x) ((x) + 1)
-#define NAME_INTERNAL_TO_EXTERNAL(x) ((x) - 1)
+#define NAME_INTERNAL_TO_EXTERNAL(x) ((x)-1)
 #define NAME_NO_NUMBER NAME_INTERNAL_TO_EXTERNAL(NAME_NO_NUMBER_INTERNAL)
 
 /** Index of a name table entry. */

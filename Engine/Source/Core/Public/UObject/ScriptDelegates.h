@@ -16,7 +16,7 @@
 class UObject;
 struct FWeakObjectPtr;
 
-template <typename TWeakPtr = FWeakObjectPtr>
+template<typename TWeakPtr = FWeakObjectPtr>
 class TScriptDelegate
 {
 public:
@@ -92,7 +92,7 @@ public:
 	}
 
 	/** Calls the bound function with a parameter block laid out as the function's parameters. */
-	template <class UObjectTemplate>
+	template<class UObjectTemplate>
 	void ProcessDelegate(void* Parameters) const
 	{
 		checkf(Object.IsValid(), TEXT("ProcessDelegate() called with no object bound to delegate!"));
@@ -107,7 +107,7 @@ public:
 	FName FunctionName;
 
 private:
-	template <class UObjectTemplate>
+	template<class UObjectTemplate>
 	bool IsBound_Internal() const
 	{
 		if (FunctionName != NAME_None)
@@ -120,7 +120,7 @@ private:
 		return false;
 	}
 
-	template <class UObjectTemplate>
+	template<class UObjectTemplate>
 	FString ToString_Internal() const
 	{
 		if (const UObjectTemplate* ObjectPtr = static_cast<const UObjectTemplate*>(Object.Get()))
@@ -131,7 +131,7 @@ private:
 	}
 };
 
-template <typename TWeakPtr = FWeakObjectPtr>
+template<typename TWeakPtr = FWeakObjectPtr>
 class TMulticastScriptDelegate
 {
 public:
@@ -236,7 +236,7 @@ public:
 
 	/** Calls every binding whose object is alive, in binding order. A copy of the list is walked
 	 *  so a target may add or remove bindings while being called. */
-	template <class UObjectTemplate>
+	template<class UObjectTemplate>
 	void ProcessMulticastDelegate(void* Parameters) const
 	{
 		if (InvocationList.Num() == 0)
@@ -307,7 +307,7 @@ namespace UE::Delegates::Private
 	}
 
 	/** Out parameters (non-const references) receive the value the target wrote into the block. */
-	template <typename ParamType, typename ArgType, typename ValueType>
+	template<typename ParamType, typename ArgType, typename ValueType>
 	inline void CopyOutParam(ArgType& Param, const ValueType& Value)
 	{
 		if constexpr (std::is_lvalue_reference_v<ParamType> && !std::is_const_v<std::remove_reference_t<ParamType>>)
@@ -354,6 +354,7 @@ namespace UE::Delegates::Private
 #define UE_DYNDELEGATE_COPYOUT_6(T1, N1, T2, N2, T3, N3, T4, N4, T5, N5, T6, N6) UE_DYNDELEGATE_COPYOUT_5(T1, N1, T2, N2, T3, N3, T4, N4, T5, N5) UE::Delegates::Private::CopyOutParam<T6>(N6, Parms.N6);
 
 /** Object-binding helpers shared by single and multicast dynamic delegates. */
+// clang-format off
 #define UE_DYNDELEGATE_SINGLE_CLASS(DelegateName, RetType, Count, ...) \
 	class DelegateName : public TScriptDelegate<FWeakObjectPtr> \
 	{ \
@@ -477,6 +478,7 @@ namespace UE::Delegates::Private
 			UE_DYNDELEGATE_COPYOUT_##Count(__VA_ARGS__) \
 		} \
 	};
+// clang-format on
 
 #define BindDynamic(UserObject, FuncName) __Internal_BindDynamic(UserObject, FuncName, STATIC_FUNCTION_FNAME(TEXT(#FuncName)))
 #define AddDynamic(UserObject, FuncName) __Internal_AddDynamic(UserObject, FuncName, STATIC_FUNCTION_FNAME(TEXT(#FuncName)))

@@ -12,10 +12,10 @@
 struct FWeakObjectPtr;
 class UObject;
 
-template <class T = UObject, class TWeakObjectPtrBase = FWeakObjectPtr>
+template<class T = UObject, class TWeakObjectPtrBase = FWeakObjectPtr>
 struct TWeakObjectPtr
 {
-	template <class, class>
+	template<class, class>
 	friend struct TWeakObjectPtr;
 
 public:
@@ -30,19 +30,19 @@ public:
 	}
 
 	/** Any object pointer type convertible to T* (raw or TObjectPtr). */
-	template <typename U, typename = decltype(static_cast<T*>(std::declval<const U&>()))>
+	template<typename U, typename = decltype(static_cast<T*>(std::declval<const U&>()))>
 	TWeakObjectPtr(const U& Object)
 		: WeakPtr((const UObject*)static_cast<T*>(Object))
 	{
 	}
 
-	template <typename OtherT, typename = std::enable_if_t<std::is_convertible_v<OtherT*, T*>>>
+	template<typename OtherT, typename = std::enable_if_t<std::is_convertible_v<OtherT*, T*>>>
 	TWeakObjectPtr(const TWeakObjectPtr<OtherT, TWeakObjectPtrBase>& Other)
 		: WeakPtr(Other.WeakPtr)
 	{
 	}
 
-	template <typename U, typename = decltype(static_cast<T*>(std::declval<const U&>()))>
+	template<typename U, typename = decltype(static_cast<T*>(std::declval<const U&>()))>
 	TWeakObjectPtr& operator=(const U& Object)
 	{
 		WeakPtr = (const UObject*)static_cast<T*>(Object);
@@ -112,7 +112,7 @@ public:
 		return IsValid();
 	}
 
-	template <typename OtherT>
+	template<typename OtherT>
 	bool operator==(const TWeakObjectPtr<OtherT, TWeakObjectPtrBase>& Other) const
 	{
 		return WeakPtr == Other.WeakPtr;
@@ -128,7 +128,7 @@ public:
 		return !IsValid();
 	}
 
-	template <typename OtherT>
+	template<typename OtherT>
 	bool operator!=(const TWeakObjectPtr<OtherT, TWeakObjectPtrBase>& Other) const
 	{
 		return !(*this == Other);
@@ -159,7 +159,7 @@ private:
 };
 
 /** Deduces the type: MakeWeakObjectPtr(Object). */
-template <typename T>
+template<typename T>
 TWeakObjectPtr<T> MakeWeakObjectPtr(T* Object)
 {
 	return TWeakObjectPtr<T>(Object);

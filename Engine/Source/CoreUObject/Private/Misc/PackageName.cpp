@@ -40,7 +40,7 @@ namespace
 void FPackageName::RegisterMountPoint(const FString& RootPath, const FString& ContentPath)
 {
 	UnRegisterMountPoint(RootPath, ContentPath);
-	MountPoints().push_back(FMountPoint{WithTrailingSlash(RootPath), WithTrailingSlash(ContentPath)});
+	MountPoints().push_back(FMountPoint{ WithTrailingSlash(RootPath), WithTrailingSlash(ContentPath) });
 }
 
 void FPackageName::UnRegisterMountPoint(const FString& RootPath, const FString& ContentPath)
@@ -72,8 +72,7 @@ bool FPackageName::MountPointExists(const FString& RootPath)
 
 bool FPackageName::IsValidLongPackageName(const FString& InLongPackageName, bool bIncludeReadOnlyRoots, FText* OutReason)
 {
-	auto Reject = [OutReason](const TCHAR* Reason)
-	{
+	auto Reject = [OutReason](const TCHAR* Reason) {
 		if (OutReason)
 		{
 			*OutReason = FText::FromString(FString(Reason));
@@ -219,7 +218,7 @@ bool FPackageName::DoesPackageExist(const FString& LongPackageName, FString* Out
 	{
 		return false;
 	}
-	for (const TCHAR* Extension : {TEXT(".uasset.json"), TEXT(".umap.json"), TEXT(".uasset"), TEXT(".umap")})
+	for (const TCHAR* Extension : { TEXT(".uasset.json"), TEXT(".umap.json"), TEXT(".uasset"), TEXT(".umap") })
 	{
 		const FString Candidate = Base + Extension;
 		if (FileExists(Candidate))

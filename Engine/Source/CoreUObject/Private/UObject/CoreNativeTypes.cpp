@@ -33,7 +33,7 @@ UClass* Z_Construct_UClass_UFunction_NoRegister() { return UFunction::StaticClas
 UClass* Z_Construct_UClass_UEnum_NoRegister() { return UEnum::StaticClass(); }
 UClass* Z_Construct_UClass_UDelegateFunction_NoRegister() { return UDelegateFunction::StaticClass(); }
 
-template <>
+template<>
 struct TStructOpsTypeTraits<FSoftObjectPath> : public TStructOpsTypeTraitsBase2<FSoftObjectPath>
 {
 	enum
@@ -44,7 +44,7 @@ struct TStructOpsTypeTraits<FSoftObjectPath> : public TStructOpsTypeTraitsBase2<
 	};
 };
 
-template <>
+template<>
 struct TStructOpsTypeTraits<FSoftClassPath> : public TStructOpsTypeTraitsBase2<FSoftClassPath>
 {
 	enum
@@ -70,7 +70,7 @@ namespace
 		return Struct;
 	}
 
-	template <typename PropertyType>
+	template<typename PropertyType>
 	void AddField(UScriptStruct* Struct, const TCHAR* Name, int32 Offset)
 	{
 		Struct->AddCppProperty(new PropertyType(Struct, FName(Name), RF_Public | RF_Transient | RF_MarkAsNative, Offset, (EPropertyFlags)(CPF_Edit | CPF_BlueprintVisible)));
@@ -97,7 +97,9 @@ namespace
 		{
 			FString Token;
 			const TCHAR* Start = SkipWhitespace(Buffer);
+			// clang-format off
 			const TCHAR* After = *Start == TEXT('"') ? ReadQuotedString(Start, Token) : (PortFlags & PPF_Delimited) ? ReadDelimitedToken(Start, Token) : (Token = FString(Start).TrimStartAndEnd(), Start + FCString::Strlen(Start));
+			// clang-format on
 			if (!After || !((FTopLevelAssetPath*)Data)->TrySetPath(Token))
 			{
 				ReportImportError(ErrorText, FString::Printf(TEXT("'%s' is not a top-level asset path"), *Token));
@@ -129,6 +131,7 @@ namespace
 		return Struct; \
 	}
 
+// clang-format off
 UE_NATIVE_STRUCT_CONSTRUCT(FVector,
 	Struct = MakeStruct(TEXT("Vector"), new UScriptStruct::TCppStructOps<FVector>());
 	AddField<FDoubleProperty>(Struct, TEXT("X"), STRUCT_OFFSET(FVector, X));
@@ -179,6 +182,7 @@ UE_NATIVE_STRUCT_CONSTRUCT(FSoftClassPath,
 
 UE_NATIVE_STRUCT_CONSTRUCT(FTopLevelAssetPath,
 	Struct = MakeStruct(TEXT("TopLevelAssetPath"), new FTopLevelAssetPathOps());)
+// clang-format on
 
 namespace
 {
@@ -202,7 +206,7 @@ namespace
 		virtual bool ImportTextItem(const TCHAR*& Buffer, void* Data, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText) override
 		{
 			const TCHAR* Cursor = SkipWhitespace(Buffer);
-			uint32 Parts[4] = {0, 0, 0, 0};
+			uint32 Parts[4] = { 0, 0, 0, 0 };
 			for (int32 Digit = 0; Digit < 32; ++Digit)
 			{
 				const TCHAR Char = Cursor[Digit];
@@ -237,6 +241,7 @@ namespace
 	};
 }
 
+// clang-format off
 UE_NATIVE_STRUCT_CONSTRUCT(FGuid,
 	Struct = MakeStruct(TEXT("Guid"), new FGuidOps());
 	AddField<FUInt32Property>(Struct, TEXT("A"), STRUCT_OFFSET(FGuid, A));
@@ -257,23 +262,23 @@ UE_NATIVE_STRUCT_CONSTRUCT(FTransform,
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Rotation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Rotation), FieldFlags, Z_Construct_UScriptStruct_FQuat()));
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Translation")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Translation), FieldFlags, Z_Construct_UScriptStruct_FVector()));
 	Struct->AddCppProperty(new FStructProperty(Struct, FName(TEXT("Scale3D")), RF_Public | RF_Transient | RF_MarkAsNative, STRUCT_OFFSET(FTransform, Scale3D), FieldFlags, Z_Construct_UScriptStruct_FVector()));)
+// clang-format on
 
-
-template <>
+template<>
 UScriptStruct* StaticStruct<FVector>() { return Z_Construct_UScriptStruct_FVector(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FVector2D>() { return Z_Construct_UScriptStruct_FVector2D(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FRotator>() { return Z_Construct_UScriptStruct_FRotator(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FLinearColor>() { return Z_Construct_UScriptStruct_FLinearColor(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FColor>() { return Z_Construct_UScriptStruct_FColor(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FIntPoint>() { return Z_Construct_UScriptStruct_FIntPoint(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FFrameRate>() { return Z_Construct_UScriptStruct_FFrameRate(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FSoftObjectPath>() { return Z_Construct_UScriptStruct_FSoftObjectPath(); }
-template <>
+template<>
 UScriptStruct* StaticStruct<FTopLevelAssetPath>() { return Z_Construct_UScriptStruct_FTopLevelAssetPath(); }

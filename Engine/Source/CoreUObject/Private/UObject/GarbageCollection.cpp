@@ -63,12 +63,11 @@ namespace
 			return;
 		}
 		const std::unordered_set<const UObject*> DoomedSet(Doomed.begin(), Doomed.end());
-		const FReferenceRemap ClearDoomed([&DoomedSet](UObject* Object)
-		{
+		const FReferenceRemap ClearDoomed([&DoomedSet](UObject* Object) {
 			return DoomedSet.count(Object) ? nullptr : Object;
-		}, false);
-		FObjectTable::Get().ForEachObject([&](UObject* Object)
-		{
+		},
+			false);
+		FObjectTable::Get().ForEachObject([&](UObject* Object) {
 			if (!DoomedSet.count(Object) && Object->GetClass())
 			{
 				RemapReferencesInContainer(Object->GetClass(), Object, ClearDoomed);
@@ -102,8 +101,7 @@ namespace
 		{
 			return;
 		}
-		FObjectTable::Get().ForEachObject([&](UObject* Candidate)
-		{
+		FObjectTable::Get().ForEachObject([&](UObject* Candidate) {
 			if (Candidate->GetOuter() == Object)
 			{
 				CollectForDestruction(Candidate, Out, Seen);
@@ -111,8 +109,7 @@ namespace
 		});
 		if (UClass* AsClass = dynamic_cast<UClass*>(Object))
 		{
-			FObjectTable::Get().ForEachObject([&](UObject* Candidate)
-			{
+			FObjectTable::Get().ForEachObject([&](UObject* Candidate) {
 				if (Candidate->GetClass() == AsClass)
 				{
 					CollectForDestruction(Candidate, Out, Seen);
@@ -203,8 +200,7 @@ void CollectGarbage(EObjectFlags KeepFlags, bool bPerformFullPurge)
 	checkf(!GIsCollectingGarbage, TEXT("CollectGarbage called while collecting"));
 	GIsCollectingGarbage = true;
 	std::vector<UObject*> Roots;
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (Object->IsGarbage() && !Object->IsRooted() && !Object->HasAnyFlags(KeepFlags))
 		{
 			Roots.push_back(Object);

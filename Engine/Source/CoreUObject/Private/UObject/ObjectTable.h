@@ -68,7 +68,7 @@ namespace UE::CoreUObject::Private
 		UObjectBase* FindInHash(const UObject* Outer, FName Name) const;
 
 		/** Every live object, in slot order. */
-		template <typename FuncType>
+		template<typename FuncType>
 		void ForEachObject(FuncType Func)
 		{
 			for (size_t Index = 0; Index < Items.size(); ++Index)

@@ -100,7 +100,7 @@ bool FProperty::ShouldPort(uint32 PortFlags) const
 namespace
 {
 	/** Reads a decimal integer (or 0x hex); null when there are no digits. */
-	template <typename T>
+	template<typename T>
 	const TCHAR* ReadInteger(const TCHAR* Buffer, T& Out)
 	{
 		Buffer = SkipWhitespace(Buffer);
@@ -150,7 +150,7 @@ namespace
 	}
 
 	/** Reads a floating-point number (an 'f' suffix is accepted); null when there is none. */
-	template <typename T>
+	template<typename T>
 	const TCHAR* ReadFloat(const TCHAR* Buffer, T& Out)
 	{
 		Buffer = SkipWhitespace(Buffer);
@@ -195,7 +195,7 @@ namespace
 	}
 }
 
-template <typename InTCppType>
+template<typename InTCppType>
 void TProperty_Numeric<InTCppType>::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
 	const TCppType Value = *(const TCppType*)PropertyValue;
@@ -213,7 +213,7 @@ void TProperty_Numeric<InTCppType>::ExportTextItem_Direct(FString& ValueStr, con
 	}
 }
 
-template <typename InTCppType>
+template<typename InTCppType>
 const TCHAR* TProperty_Numeric<InTCppType>::ImportText_Internal(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
 {
 	TCppType Value{};
@@ -826,7 +826,7 @@ const TCHAR* FInterfaceProperty::ImportText_Internal(const TCHAR* Buffer, void* 
 
 void FInterfaceProperty::InitializeValue(void* Dest) const
 {
-	*(FScriptInterfaceLayout*)Dest = FScriptInterfaceLayout{nullptr, nullptr};
+	*(FScriptInterfaceLayout*)Dest = FScriptInterfaceLayout{ nullptr, nullptr };
 }
 
 void FInterfaceProperty::CopySingleValue(void* Dest, const void* Src) const
@@ -1158,22 +1158,23 @@ namespace
 
 void FMapProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
-	FMapExportContext Context{this, &ValueStr, Parent, PortFlags | PPF_Delimited, true};
+	FMapExportContext Context{ this, &ValueStr, Parent, PortFlags | PPF_Delimited, true };
 	ValueStr += TEXT("(");
-	MapOps->ForEachPair(PropertyValue, [](void* InContext, const void* Key, const void* Value)
-	{
-		FMapExportContext& Ctx = *(FMapExportContext*)InContext;
-		if (!Ctx.bFirst)
-		{
+	MapOps->ForEachPair(
+		PropertyValue, [](void* InContext, const void* Key, const void* Value) {
+			FMapExportContext& Ctx = *(FMapExportContext*)InContext;
+			if (!Ctx.bFirst)
+			{
+				*Ctx.Out += TEXT(",");
+			}
+			Ctx.bFirst = false;
+			*Ctx.Out += TEXT("(");
+			Ctx.Property->KeyProp->ExportTextItem_Direct(*Ctx.Out, Key, nullptr, Ctx.Parent, Ctx.PortFlags);
 			*Ctx.Out += TEXT(",");
-		}
-		Ctx.bFirst = false;
-		*Ctx.Out += TEXT("(");
-		Ctx.Property->KeyProp->ExportTextItem_Direct(*Ctx.Out, Key, nullptr, Ctx.Parent, Ctx.PortFlags);
-		*Ctx.Out += TEXT(",");
-		Ctx.Property->ValueProp->ExportTextItem_Direct(*Ctx.Out, Value, nullptr, Ctx.Parent, Ctx.PortFlags);
-		*Ctx.Out += TEXT(")");
-	}, &Context);
+			Ctx.Property->ValueProp->ExportTextItem_Direct(*Ctx.Out, Value, nullptr, Ctx.Parent, Ctx.PortFlags);
+			*Ctx.Out += TEXT(")");
+		},
+		&Context);
 	ValueStr += TEXT(")");
 }
 
@@ -1245,16 +1246,17 @@ bool FMapProperty::Identical(const void* A, const void* B, uint32 PortFlags) con
 	{
 		return false;
 	}
-	FMapCompareContext Context{this, B, true};
-	MapOps->ForEachPair(A, [](void* InContext, const void* Key, const void* Value)
-	{
-		FMapCompareContext& Ctx = *(FMapCompareContext*)InContext;
-		const void* OtherValue = Ctx.Property->MapOps->Find(Ctx.Other, Key);
-		if (!OtherValue || !Ctx.Property->ValueProp->Identical(Value, OtherValue))
-		{
-			Ctx.bEqual = false;
-		}
-	}, &Context);
+	FMapCompareContext Context{ this, B, true };
+	MapOps->ForEachPair(
+		A, [](void* InContext, const void* Key, const void* Value) {
+			FMapCompareContext& Ctx = *(FMapCompareContext*)InContext;
+			const void* OtherValue = Ctx.Property->MapOps->Find(Ctx.Other, Key);
+			if (!OtherValue || !Ctx.Property->ValueProp->Identical(Value, OtherValue))
+			{
+				Ctx.bEqual = false;
+			}
+		},
+		&Context);
 	return Context.bEqual;
 }
 

@@ -48,20 +48,21 @@ namespace UE::CoreUObject::Private
 				const FMapProperty* Property;
 				const FReferenceRemap* Remap;
 				bool bChanges;
-			} Context{MapProperty, &Remap, false};
-			MapProperty->MapOps->ForEachPair(Map, [](void* ContextPtr, const void* Key, const void*)
-			{
-				FContext& Ctx = *(FContext*)ContextPtr;
-				if (Ctx.bChanges)
-				{
-					return;
-				}
-				void* NewKey = AllocateValue(Ctx.Property->KeyProp);
-				Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
-				RemapReferences(Ctx.Property->KeyProp, NewKey, *Ctx.Remap);
-				Ctx.bChanges = !Ctx.Property->KeyProp->Identical(Key, NewKey);
-				FreeValue(Ctx.Property->KeyProp, NewKey);
-			}, &Context);
+			} Context{ MapProperty, &Remap, false };
+			MapProperty->MapOps->ForEachPair(
+				Map, [](void* ContextPtr, const void* Key, const void*) {
+					FContext& Ctx = *(FContext*)ContextPtr;
+					if (Ctx.bChanges)
+					{
+						return;
+					}
+					void* NewKey = AllocateValue(Ctx.Property->KeyProp);
+					Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
+					RemapReferences(Ctx.Property->KeyProp, NewKey, *Ctx.Remap);
+					Ctx.bChanges = !Ctx.Property->KeyProp->Identical(Key, NewKey);
+					FreeValue(Ctx.Property->KeyProp, NewKey);
+				},
+				&Context);
 			return Context.bChanges;
 		}
 
@@ -81,12 +82,13 @@ namespace UE::CoreUObject::Private
 			if (!RemapChangesAKey(MapProperty, Map, Remap))
 			{
 				// Values take no part in the map's hashing: they are remapped where they are.
-				FContext Context{MapProperty, Map, &Remap};
-				Ops->ForEachPair(Map, [](void* ContextPtr, const void*, const void* Value)
-				{
-					const FContext& Ctx = *(const FContext*)ContextPtr;
-					RemapReferences(Ctx.Property->ValueProp, const_cast<void*>(Value), *Ctx.Remap);
-				}, &Context);
+				FContext Context{ MapProperty, Map, &Remap };
+				Ops->ForEachPair(
+					Map, [](void* ContextPtr, const void*, const void* Value) {
+						const FContext& Ctx = *(const FContext*)ContextPtr;
+						RemapReferences(Ctx.Property->ValueProp, const_cast<void*>(Value), *Ctx.Remap);
+					},
+					&Context);
 				return;
 			}
 			// Keys do, so every pair is added again instead of edited in place.
@@ -94,18 +96,19 @@ namespace UE::CoreUObject::Private
 			Ops->Construct(OldPairs);
 			Ops->Copy(OldPairs, Map);
 			Ops->Empty(Map);
-			FContext Context{MapProperty, Map, &Remap};
-			Ops->ForEachPair(OldPairs, [](void* ContextPtr, const void* Key, const void* Value)
-			{
-				const FContext& Ctx = *(const FContext*)ContextPtr;
-				void* NewKey = AllocateValue(Ctx.Property->KeyProp);
-				Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
-				RemapReferences(Ctx.Property->KeyProp, NewKey, *Ctx.Remap);
-				void* NewValue = Ctx.Property->MapOps->FindOrAdd(Ctx.Map, NewKey);
-				Ctx.Property->ValueProp->CopySingleValue(NewValue, Value);
-				RemapReferences(Ctx.Property->ValueProp, NewValue, *Ctx.Remap);
-				FreeValue(Ctx.Property->KeyProp, NewKey);
-			}, &Context);
+			FContext Context{ MapProperty, Map, &Remap };
+			Ops->ForEachPair(
+				OldPairs, [](void* ContextPtr, const void* Key, const void* Value) {
+					const FContext& Ctx = *(const FContext*)ContextPtr;
+					void* NewKey = AllocateValue(Ctx.Property->KeyProp);
+					Ctx.Property->KeyProp->CopySingleValue(NewKey, Key);
+					RemapReferences(Ctx.Property->KeyProp, NewKey, *Ctx.Remap);
+					void* NewValue = Ctx.Property->MapOps->FindOrAdd(Ctx.Map, NewKey);
+					Ctx.Property->ValueProp->CopySingleValue(NewValue, Value);
+					RemapReferences(Ctx.Property->ValueProp, NewValue, *Ctx.Remap);
+					FreeValue(Ctx.Property->KeyProp, NewKey);
+				},
+				&Context);
 			Ops->Destruct(OldPairs);
 			::operator delete(OldPairs, std::align_val_t((size_t)Ops->Alignment));
 		}

@@ -59,12 +59,12 @@ namespace UE::CoreUObject::Private
 
 	void FObjectTable::AddToHash(UObjectBase* Object)
 	{
-		ByOuterName[FOuterNameKey{Object->GetOuter(), LowerName(Object->GetFName())}] = Object;
+		ByOuterName[FOuterNameKey{ Object->GetOuter(), LowerName(Object->GetFName()) }] = Object;
 	}
 
 	void FObjectTable::RemoveFromHash(UObjectBase* Object)
 	{
-		auto It = ByOuterName.find(FOuterNameKey{Object->GetOuter(), LowerName(Object->GetFName())});
+		auto It = ByOuterName.find(FOuterNameKey{ Object->GetOuter(), LowerName(Object->GetFName()) });
 		if (It != ByOuterName.end() && It->second == Object)
 		{
 			ByOuterName.erase(It);
@@ -73,7 +73,7 @@ namespace UE::CoreUObject::Private
 
 	UObjectBase* FObjectTable::FindInHash(const UObject* Outer, FName Name) const
 	{
-		auto It = ByOuterName.find(FOuterNameKey{Outer, LowerName(Name)});
+		auto It = ByOuterName.find(FOuterNameKey{ Outer, LowerName(Name) });
 		return It != ByOuterName.end() ? It->second : nullptr;
 	}
 

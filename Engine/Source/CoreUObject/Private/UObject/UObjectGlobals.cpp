@@ -301,8 +301,7 @@ static UObject* FindByPath(UClass* Class, const FString& InPath, bool bExactClas
 static UObject* FindByShortName(UClass* Class, FName Name, bool bExactClass)
 {
 	UObject* Result = nullptr;
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (!Result && Object->GetFName() == Name && MatchesClass(Object, Class, bExactClass))
 		{
 			Result = Object;
@@ -355,8 +354,7 @@ UObject* StaticFindFirstObject(UClass* Class, const TCHAR* Name, EFindFirstObjec
 	UObject* NativeHit = nullptr;
 	UObject* AnyHit = nullptr;
 	const FName ShortName(*Path);
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (Object->GetFName() == ShortName && MatchesClass(Object, Class, bExact))
 		{
 			if (!AnyHit)
@@ -504,11 +502,11 @@ UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, 
 	FDuplicateMap Duplicates;
 	Duplicates.Add(const_cast<UObject*>(SourceObject), Duplicate);
 	DuplicateInners(SourceObject, Duplicate, FlagMask, Duplicates);
-	const FReferenceRemap ToCopies([&Duplicates](UObject* Object)
-	{
+	const FReferenceRemap ToCopies([&Duplicates](UObject* Object) {
 		UObject* Copy = FindDuplicate(Object, Duplicates);
 		return Copy ? Copy : Object;
-	}, true);
+	},
+		true);
 	for (const TPair<UObject*, UObject*>& Pair : Duplicates)
 	{
 		UClass* SourceClass = Pair.Key->GetClass();
@@ -529,14 +527,14 @@ UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, 
 
 void GetObjectsWithOuter(const UObject* Outer, TArray<UObject*>& Results, bool bIncludeNestedObjects, EObjectFlags ExclusionFlags, EInternalObjectFlags ExclusionInternalFlags)
 {
-	ForEachObjectWithOuter(Outer, [&](UObject* Object) { Results.Add(Object); }, bIncludeNestedObjects, ExclusionFlags, ExclusionInternalFlags);
+	ForEachObjectWithOuter(
+		Outer, [&](UObject* Object) { Results.Add(Object); }, bIncludeNestedObjects, ExclusionFlags, ExclusionInternalFlags);
 }
 
 void ForEachObjectWithOuter(const UObject* Outer, TFunctionRef<void(UObject*)> Operation, bool bIncludeNestedObjects, EObjectFlags ExclusionFlags, EInternalObjectFlags ExclusionInternalFlags)
 {
 	std::vector<UObject*> Found;
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (Object->HasAnyFlags(ExclusionFlags) || ((int32)ExclusionInternalFlags != 0 && Object->HasAnyInternalFlags(ExclusionInternalFlags)))
 		{
 			return;
@@ -554,14 +552,14 @@ void ForEachObjectWithOuter(const UObject* Outer, TFunctionRef<void(UObject*)> O
 
 void GetObjectsOfClass(const UClass* ClassToLookFor, TArray<UObject*>& Results, bool bIncludeDerivedClasses, EObjectFlags ExcludeFlags, EInternalObjectFlags ExclusionInternalFlags)
 {
-	ForEachObjectOfClass(ClassToLookFor, [&](UObject* Object) { Results.Add(Object); }, bIncludeDerivedClasses, ExcludeFlags, ExclusionInternalFlags);
+	ForEachObjectOfClass(
+		ClassToLookFor, [&](UObject* Object) { Results.Add(Object); }, bIncludeDerivedClasses, ExcludeFlags, ExclusionInternalFlags);
 }
 
 void ForEachObjectOfClass(const UClass* ClassToLookFor, TFunctionRef<void(UObject*)> Operation, bool bIncludeDerivedClasses, EObjectFlags ExcludeFlags, EInternalObjectFlags ExclusionInternalFlags)
 {
 	std::vector<UObject*> Found;
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (!Object->GetClass() || Object->HasAnyFlags(ExcludeFlags) || ((int32)ExclusionInternalFlags != 0 && Object->HasAnyInternalFlags(ExclusionInternalFlags)))
 		{
 			return;
@@ -579,8 +577,7 @@ void ForEachObjectOfClass(const UClass* ClassToLookFor, TFunctionRef<void(UObjec
 
 void GetDerivedClasses(const UClass* ClassToLookFor, TArray<UClass*>& Results, bool bRecursive)
 {
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		UClass* Class = dynamic_cast<UClass*>(Object);
 		if (!Class || Class == ClassToLookFor || Class->IsGarbage())
 		{

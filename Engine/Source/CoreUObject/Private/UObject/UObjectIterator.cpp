@@ -5,8 +5,7 @@ using namespace UE::CoreUObject::Private;
 
 FObjectIterator::FObjectIterator(UClass* InClass, bool bOnlyGCedObjects, EObjectFlags AdditionalExclusionFlags, EInternalObjectFlags InInternalExclusionFlags)
 {
-	FObjectTable::Get().ForEachObject([&](UObject* Object)
-	{
+	FObjectTable::Get().ForEachObject([&](UObject* Object) {
 		if (Object->GetClass() && Object->IsA(InClass) && !Object->HasAnyFlags(AdditionalExclusionFlags) && !Object->IsGarbage())
 		{
 			Objects.Add(FWeakObjectPtr(Object));

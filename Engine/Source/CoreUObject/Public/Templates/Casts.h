@@ -11,20 +11,20 @@
 
 namespace UE::CoreUObject::Private
 {
-	template <typename T, typename = void>
+	template<typename T, typename = void>
 	struct TIsIInterface : std::false_type
 	{
 	};
 
 	/** Native interfaces carry UClassType (the reflected UInterface) and do not derive from UObject. */
-	template <typename T>
+	template<typename T>
 	struct TIsIInterface<T, std::void_t<typename T::UClassType>> : std::bool_constant<!std::is_base_of_v<UObject, T>>
 	{
 	};
 
 	[[noreturn]] COREUOBJECT_API void CastCheckedFailed(const UObject* Object, const UClass* ToClass);
 
-	template <class From>
+	template<class From>
 	UObject* ToUObject(From* Src)
 	{
 		if constexpr (TIsIInterface<std::remove_const_t<From>>::value)
@@ -38,7 +38,7 @@ namespace UE::CoreUObject::Private
 	}
 }
 
-template <class To, class From>
+template<class To, class From>
 To* Cast(From* Src)
 {
 	if (Src == nullptr)
@@ -61,19 +61,19 @@ To* Cast(From* Src)
 	}
 }
 
-template <class To, class From>
+template<class To, class From>
 To* Cast(const TObjectPtr<From>& Src)
 {
 	return Cast<To>(Src.Get());
 }
 
-template <class To, class From>
+template<class To, class From>
 To* ExactCast(From* Src)
 {
 	return Src && UE::CoreUObject::Private::ToUObject(Src)->GetClass() == To::StaticClass() ? static_cast<To*>(UE::CoreUObject::Private::ToUObject(Src)) : nullptr;
 }
 
-template <class To, class From>
+template<class To, class From>
 To* ExactCast(const TObjectPtr<From>& Src)
 {
 	return ExactCast<To>(Src.Get());
@@ -85,7 +85,7 @@ enum class ECastCheckedType : uint8
 	NullChecked
 };
 
-template <class To, class From>
+template<class To, class From>
 To* CastChecked(From* Src, ECastCheckedType CheckType = ECastCheckedType::NullChecked)
 {
 	if (Src == nullptr)
@@ -104,7 +104,7 @@ To* CastChecked(From* Src, ECastCheckedType CheckType = ECastCheckedType::NullCh
 	return Result;
 }
 
-template <class To, class From>
+template<class To, class From>
 To* CastChecked(const TObjectPtr<From>& Src, ECastCheckedType CheckType = ECastCheckedType::NullChecked)
 {
 	return CastChecked<To>(Src.Get(), CheckType);

@@ -7,10 +7,10 @@
 
 #include <type_traits>
 
-template <class T>
+template<class T>
 class TSubclassOf
 {
-	template <class U>
+	template<class U>
 	friend class TSubclassOf;
 
 public:
@@ -25,7 +25,7 @@ public:
 	{
 	}
 
-	template <class U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+	template<class U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
 	TSubclassOf(const TSubclassOf<U>& From)
 		: Class(From.Class)
 	{
@@ -37,7 +37,7 @@ public:
 		return *this;
 	}
 
-	template <class U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+	template<class U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
 	TSubclassOf& operator=(const TSubclassOf<U>& From)
 	{
 		Class = From.Class;

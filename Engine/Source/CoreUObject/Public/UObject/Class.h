@@ -111,7 +111,7 @@ public:
 
 	bool IsChildOf(const UStruct* SomeBase) const;
 
-	template <class T>
+	template<class T>
 	bool IsChildOf() const
 	{
 		return IsChildOf(T::StaticClass());
@@ -182,12 +182,12 @@ struct TStructOpsTypeTraitsBase2Base
 	};
 };
 
-template <class CPPSTRUCT>
+template<class CPPSTRUCT>
 struct TStructOpsTypeTraitsBase2 : TStructOpsTypeTraitsBase2Base
 {
 };
 
-template <class CPPSTRUCT>
+template<class CPPSTRUCT>
 struct TStructOpsTypeTraits : public TStructOpsTypeTraitsBase2<CPPSTRUCT>
 {
 };
@@ -232,7 +232,7 @@ public:
 		int32 Alignment;
 	};
 
-	template <class CPPSTRUCT>
+	template<class CPPSTRUCT>
 	struct TCppStructOps : public ICppStructOps
 	{
 		typedef TStructOpsTypeTraits<CPPSTRUCT> TTraits;
@@ -481,7 +481,7 @@ public:
 	FString CppType;
 
 	/** Name of a value of this enum: GetValueAsString(EMyEnum::Value). */
-	template <typename EnumType>
+	template<typename EnumType>
 	static FString GetValueAsString(const EnumType EnumValue);
 
 protected:
@@ -555,7 +555,7 @@ public:
 	/** The class default object; created (and its configuration loaded) on first request. */
 	UObject* GetDefaultObject(bool bCreateIfNeeded = true) const;
 
-	template <class T>
+	template<class T>
 	T* GetDefaultObject() const
 	{
 		UObject* Ret = GetDefaultObject();
@@ -563,7 +563,7 @@ public:
 		return (T*)Ret;
 	}
 
-	template <class T>
+	template<class T>
 	T* GetDefaultSubobjectByName(FName ToFind) const
 	{
 		return nullptr;
@@ -642,14 +642,14 @@ COREUOBJECT_API void GetPrivateStaticClassBody(
 	UClass::ClassConstructorType InClassConstructor,
 	UClass::StaticClassFunctionType InSuperClassFn);
 
-template <class T>
+template<class T>
 inline const T* GetDefault(UClass* Class)
 {
 	check(Class->GetDefaultObject()->IsA(T::StaticClass()));
 	return (const T*)Class->GetDefaultObject();
 }
 
-template <class T>
+template<class T>
 inline T* GetMutableDefault(UClass* Class)
 {
 	check(Class->GetDefaultObject()->IsA(T::StaticClass()));
@@ -657,11 +657,11 @@ inline T* GetMutableDefault(UClass* Class)
 }
 
 /** The UEnum of a reflected enum type (the header tool specialises it). */
-template <typename T>
+template<typename T>
 UEnum* StaticEnum();
 
 /** The UScriptStruct of a reflected struct type. */
-template <typename T>
+template<typename T>
 UScriptStruct* StaticStruct()
 {
 	return T::StaticStruct();
@@ -676,18 +676,18 @@ struct FIntPoint;
 struct FFrameRate;
 struct FSoftObjectPath;
 struct FTopLevelAssetPath;
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FVector>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FVector2D>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FRotator>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FLinearColor>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FColor>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FIntPoint>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FFrameRate>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FSoftObjectPath>();
-template <> COREUOBJECT_API UScriptStruct* StaticStruct<FTopLevelAssetPath>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FVector>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FVector2D>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FRotator>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FLinearColor>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FColor>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FIntPoint>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FFrameRate>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FSoftObjectPath>();
+template<> COREUOBJECT_API UScriptStruct* StaticStruct<FTopLevelAssetPath>();
 
 /** The engine's accessor for the UScriptStruct of Core's value types. */
-template <typename T>
+template<typename T>
 struct TBaseStructure
 {
 	static UScriptStruct* Get()
@@ -696,13 +696,13 @@ struct TBaseStructure
 	}
 };
 
-template <typename T>
+template<typename T>
 UClass* StaticClass()
 {
 	return T::StaticClass();
 }
 
-template <typename EnumType>
+template<typename EnumType>
 FString UEnum::GetValueAsString(const EnumType EnumValue)
 {
 	return StaticEnum<EnumType>()->GetNameStringByValue((int64)EnumValue);

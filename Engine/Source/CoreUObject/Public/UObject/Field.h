@@ -79,7 +79,7 @@ public:
 		: Object(const_cast<UObject*>(InObject))
 	{
 	}
-	template <typename T, typename = std::enable_if_t<std::is_convertible_v<T*, const UObject*> && !std::is_convertible_v<T*, const FField*>>>
+	template<typename T, typename = std::enable_if_t<std::is_convertible_v<T*, const UObject*> && !std::is_convertible_v<T*, const FField*>>>
 	FFieldVariant(const T* InObject)
 		: Object((UObject*)const_cast<T*>(InObject))
 	{
@@ -105,7 +105,7 @@ public:
 		return Field;
 	}
 
-	template <typename T>
+	template<typename T>
 	T* Get() const;
 
 private:
@@ -156,7 +156,7 @@ public:
 	UClass* GetOwnerClass() const;
 	UObject* GetOwnerUObject() const;
 
-	template <typename T>
+	template<typename T>
 	T* GetOwner() const;
 
 	FString GetPathName() const;
@@ -167,7 +167,7 @@ public:
 		return ClassPrivate->IsChildOf(FieldType);
 	}
 
-	template <typename T>
+	template<typename T>
 	bool IsA() const
 	{
 		return IsA(T::StaticClass());
@@ -218,26 +218,26 @@ private:
 #endif
 };
 
-template <typename FieldType>
+template<typename FieldType>
 inline FieldType* CastField(FField* Src)
 {
 	return Src && Src->IsA<FieldType>() ? static_cast<FieldType*>(Src) : nullptr;
 }
 
-template <typename FieldType>
+template<typename FieldType>
 inline const FieldType* CastField(const FField* Src)
 {
 	return Src && Src->IsA<FieldType>() ? static_cast<const FieldType*>(Src) : nullptr;
 }
 
-template <typename FieldType>
+template<typename FieldType>
 inline FieldType* CastFieldChecked(FField* Src)
 {
 	checkf(Src && Src->IsA<FieldType>(), TEXT("CastFieldChecked failed"));
 	return static_cast<FieldType*>(Src);
 }
 
-template <typename FieldType>
+template<typename FieldType>
 inline const FieldType* CastFieldChecked(const FField* Src)
 {
 	checkf(Src && Src->IsA<FieldType>(), TEXT("CastFieldChecked failed"));

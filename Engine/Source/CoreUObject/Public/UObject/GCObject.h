@@ -17,13 +17,13 @@ public:
 
 	virtual void HandleObjectReference(UObject*& Object, const UObject* ReferencingObject) = 0;
 
-	template <class UObjectType>
+	template<class UObjectType>
 	void AddReferencedObject(UObjectType*& Object, const UObject* ReferencingObject = nullptr)
 	{
 		HandleObjectReference(*(UObject**)&Object, ReferencingObject);
 	}
 
-	template <class UObjectType>
+	template<class UObjectType>
 	void AddReferencedObject(TObjectPtr<UObjectType>& Object, const UObject* ReferencingObject = nullptr)
 	{
 		UObject* Raw = (UObject*)Object.Get();
@@ -31,7 +31,7 @@ public:
 		Object = (UObjectType*)Raw;
 	}
 
-	template <class UObjectType>
+	template<class UObjectType>
 	void AddReferencedObjects(TArray<UObjectType*>& Objects, const UObject* ReferencingObject = nullptr)
 	{
 		for (UObjectType*& Object : Objects)
@@ -40,7 +40,7 @@ public:
 		}
 	}
 
-	template <class UObjectType>
+	template<class UObjectType>
 	void AddReferencedObjects(TArray<TObjectPtr<UObjectType>>& Objects, const UObject* ReferencingObject = nullptr)
 	{
 		for (TObjectPtr<UObjectType>& Object : Objects)

@@ -112,7 +112,7 @@ public:
 	FString GetProjectUserConfigFilename() const;
 
 	/** Subobject creation from inside a constructor. */
-	template <class TReturnType>
+	template<class TReturnType>
 	TReturnType* CreateDefaultSubobject(FName SubobjectName, bool bTransient = false)
 	{
 		return static_cast<TReturnType*>(CreateDefaultSubobject(SubobjectName, TReturnType::StaticClass(), TReturnType::StaticClass(), true, bTransient));
@@ -140,7 +140,7 @@ public:
 };
 
 /** UObject free helpers that need the full class. */
-template <class T>
+template<class T>
 inline T* GetValid(T* Test)
 {
 	return IsValid(Test) ? Test : nullptr;

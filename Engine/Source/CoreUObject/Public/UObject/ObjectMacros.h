@@ -31,7 +31,11 @@ class FObjectInitializer;
 #define GENERATED_UINTERFACE_BODY(...) GENERATED_BODY_LEGACY()
 #define GENERATED_IINTERFACE_BODY(...) GENERATED_BODY_LEGACY()
 
-#define RELAY_CONSTRUCTOR(TClass, TSuperClass) TClass(const FObjectInitializer& ObjectInitializer) : TSuperClass(ObjectInitializer) {}
+#define RELAY_CONSTRUCTOR(TClass, TSuperClass) \
+	TClass(const FObjectInitializer& ObjectInitializer) \
+		: TSuperClass(ObjectInitializer) \
+	{ \
+	}
 
 /** Object flags (EObjectFlags). */
 enum EObjectFlags : uint32
@@ -401,6 +405,7 @@ private: \
 	TClass& operator=(TClass&&); \
 	TClass& operator=(const TClass&); \
 	TRequiredAPI static UClass* GetPrivateStaticClass(); \
+\
 public: \
 	/** Bitwise union of #EClassFlags pertaining to this class. */ \
 	static constexpr EClassFlags StaticClassFlags = EClassFlags(TStaticFlags); \

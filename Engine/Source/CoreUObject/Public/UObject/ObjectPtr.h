@@ -11,7 +11,7 @@
 
 class UObject;
 
-template <typename T>
+template<typename T>
 struct TObjectPtr
 {
 public:
@@ -30,7 +30,7 @@ public:
 	{
 	}
 
-	template <typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>>>
+	template<typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>>>
 	TObjectPtr(const TObjectPtr<U>& Other)
 		: Ptr(Other.Get())
 	{
@@ -48,7 +48,7 @@ public:
 		return *this;
 	}
 
-	template <typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>>>
+	template<typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>>>
 	TObjectPtr& operator=(const TObjectPtr<U>& Other)
 	{
 		Ptr = Other.Get();
@@ -65,7 +65,7 @@ public:
 		return Ptr;
 	}
 
-	template <typename U, typename = std::enable_if_t<std::is_convertible_v<T*, U*> && !std::is_same_v<U, T>>>
+	template<typename U, typename = std::enable_if_t<std::is_convertible_v<T*, U*> && !std::is_same_v<U, T>>>
 	explicit operator U*() const
 	{
 		return Ptr;
@@ -96,14 +96,14 @@ public:
 		return Ptr == nullptr;
 	}
 
-	template <typename U>
+	template<typename U>
 	bool operator==(const TObjectPtr<U>& Other) const
 	{
 		return (const void*)Ptr == (const void*)Other.Get();
 	}
 
 	// U* rather than const U*: an exact match, so comparing with a raw pointer is not ambiguous with the built-in.
-	template <typename U>
+	template<typename U>
 	bool operator==(U* Other) const
 	{
 		return (const void*)Ptr == (const void*)Other;
@@ -114,13 +114,13 @@ public:
 		return Ptr == nullptr;
 	}
 
-	template <typename U>
+	template<typename U>
 	bool operator!=(const TObjectPtr<U>& Other) const
 	{
 		return !(*this == Other);
 	}
 
-	template <typename U>
+	template<typename U>
 	bool operator!=(U* Other) const
 	{
 		return !(*this == Other);
@@ -140,26 +140,26 @@ private:
 	T* Ptr = nullptr;
 };
 
-template <typename T>
+template<typename T>
 inline T* ToRawPtr(const TObjectPtr<T>& Ptr)
 {
 	return Ptr.Get();
 }
 
-template <typename T>
+template<typename T>
 inline T* ToRawPtr(T* Ptr)
 {
 	return Ptr;
 }
 
-template <typename T>
+template<typename T>
 inline TObjectPtr<T> ObjectPtrWrap(T* Ptr)
 {
 	return TObjectPtr<T>(Ptr);
 }
 
 /** Arrays of TObjectPtr are laid out as arrays of raw pointers; read-only views reuse them. */
-template <typename T>
+template<typename T>
 inline const TArray<T*>& ToRawPtrTArrayUnsafe(const TArray<TObjectPtr<T>>& Array)
 {
 	static_assert(sizeof(TObjectPtr<T>) == sizeof(T*));

@@ -26,7 +26,7 @@ struct COREUOBJECT_API FFrame
 	uint8* Locals;
 
 	/** Reads argument Index's storage in the parameter block. */
-	template <typename T>
+	template<typename T>
 	T& GetParm(int32 Offset) const
 	{
 		return *(T*)(Locals + Offset);

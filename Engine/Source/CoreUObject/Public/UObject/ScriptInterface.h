@@ -60,7 +60,7 @@ private:
 	void* InterfacePointer = nullptr;
 };
 
-template <class InterfaceType>
+template<class InterfaceType>
 class TScriptInterface : public FScriptInterface
 {
 public:
@@ -69,13 +69,13 @@ public:
 	{
 	}
 
-	template <class UObjectType>
+	template<class UObjectType>
 	TScriptInterface(UObjectType* SourceObject)
 	{
 		(*this) = SourceObject;
 	}
 
-	template <class UObjectType>
+	template<class UObjectType>
 	TScriptInterface& operator=(UObjectType* SourceObject)
 	{
 		UObject* Object = (UObject*)SourceObject;

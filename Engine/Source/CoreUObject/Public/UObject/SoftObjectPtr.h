@@ -89,7 +89,7 @@ private:
 	mutable FWeakObjectPtr WeakPtr;
 };
 
-template <class T = UObject>
+template<class T = UObject>
 struct TSoftObjectPtr
 {
 	TSoftObjectPtr() = default;
@@ -102,12 +102,12 @@ struct TSoftObjectPtr
 		: SoftObjectPtr(InPath)
 	{
 	}
-	template <typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+	template<typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
 	TSoftObjectPtr(const U* Object)
 		: SoftObjectPtr((const UObject*)Object)
 	{
 	}
-	template <typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+	template<typename U, typename = std::enable_if_t<std::is_convertible_v<U*, T*>>>
 	TSoftObjectPtr(const TObjectPtr<U>& Object)
 		: SoftObjectPtr((const UObject*)Object.Get())
 	{
@@ -194,7 +194,7 @@ private:
 	FSoftObjectPtr SoftObjectPtr;
 };
 
-template <class T = UObject>
+template<class T = UObject>
 struct TSoftClassPtr
 {
 	TSoftClassPtr() = default;

@@ -154,7 +154,7 @@ public:
 
 	bool IsA(const UClass* SomeBase) const;
 
-	template <class T>
+	template<class T>
 	bool IsA() const
 	{
 		return IsA(T::StaticClass());
@@ -163,7 +163,7 @@ public:
 	/** The first outer of the given class. */
 	UObject* GetTypedOuter(UClass* Target) const;
 
-	template <typename T>
+	template<typename T>
 	T* GetTypedOuter() const
 	{
 		return (T*)GetTypedOuter(T::StaticClass());

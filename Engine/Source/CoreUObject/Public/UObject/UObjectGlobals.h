@@ -37,13 +37,13 @@ public:
 	/** The initializer of the innermost object under construction on this thread. */
 	static FObjectInitializer& Get();
 
-	template <class TReturnType>
+	template<class TReturnType>
 	TReturnType* CreateDefaultSubobject(UObject* Outer, FName SubobjectName, bool bTransient = false) const
 	{
 		return static_cast<TReturnType*>(CreateDefaultSubobject(Outer, SubobjectName, TReturnType::StaticClass(), TReturnType::StaticClass(), true, bTransient));
 	}
 
-	template <class TReturnType>
+	template<class TReturnType>
 	TReturnType* CreateEditorOnlyDefaultSubobject(UObject* Outer, FName SubobjectName, bool bTransient = false) const
 	{
 		return CreateDefaultSubobject<TReturnType>(Outer, SubobjectName, bTransient);
@@ -62,7 +62,7 @@ private:
 	bool bPushed = false;
 };
 
-template <class T>
+template<class T>
 void InternalConstructor(const FObjectInitializer& X)
 {
 	T::__DefaultConstructor(X);
@@ -132,7 +132,7 @@ COREUOBJECT_API void GetDerivedClasses(const UClass* ClassToLookFor, TArray<UCla
 
 COREUOBJECT_API bool StaticExec(UWorld* InWorld, const TCHAR* Cmd, FOutputDevice& Ar);
 
-template <class T>
+template<class T>
 T* NewObject(UObject* Outer = (UObject*)GetTransientPackage())
 {
 	FStaticConstructObjectParameters Params(T::StaticClass());
@@ -140,7 +140,7 @@ T* NewObject(UObject* Outer = (UObject*)GetTransientPackage())
 	return static_cast<T*>(StaticConstructObject_Internal(Params));
 }
 
-template <class T>
+template<class T>
 T* NewObject(UObject* Outer, FName Name, EObjectFlags Flags = RF_NoFlags, UObject* Template = nullptr, bool bCopyTransientsFromClassDefaults = false)
 {
 	FStaticConstructObjectParameters Params(T::StaticClass());
@@ -152,7 +152,7 @@ T* NewObject(UObject* Outer, FName Name, EObjectFlags Flags = RF_NoFlags, UObjec
 	return static_cast<T*>(StaticConstructObject_Internal(Params));
 }
 
-template <class T>
+template<class T>
 T* NewObject(UObject* Outer, const UClass* Class, FName Name = NAME_None, EObjectFlags Flags = RF_NoFlags, UObject* Template = nullptr, bool bCopyTransientsFromClassDefaults = false)
 {
 	checkf(Class != nullptr, TEXT("NewObject called with a null class"));
@@ -165,19 +165,19 @@ T* NewObject(UObject* Outer, const UClass* Class, FName Name = NAME_None, EObjec
 	return static_cast<T*>(StaticConstructObject_Internal(Params));
 }
 
-template <class T>
+template<class T>
 inline T* FindObject(UObject* Outer, const TCHAR* Name, bool ExactClass = false)
 {
 	return (T*)StaticFindObject(T::StaticClass(), Outer, Name, ExactClass);
 }
 
-template <class T>
+template<class T>
 inline T* FindObject(UObject* Outer, FStringView Name, bool ExactClass = false)
 {
 	return FindObject<T>(Outer, *FString(Name), ExactClass);
 }
 
-template <class T>
+template<class T>
 inline T* FindObjectChecked(UObject* Outer, const TCHAR* Name, bool ExactClass = false)
 {
 	UObject* Result = StaticFindObject(T::StaticClass(), Outer, Name, ExactClass);
@@ -185,44 +185,44 @@ inline T* FindObjectChecked(UObject* Outer, const TCHAR* Name, bool ExactClass =
 	return (T*)Result;
 }
 
-template <class T>
+template<class T>
 inline T* FindObjectFast(UObject* Outer, FName Name, bool ExactClass = false)
 {
 	return (T*)StaticFindObjectFast(T::StaticClass(), Outer, Name, ExactClass);
 }
 
-template <class T>
+template<class T>
 inline T* FindFirstObject(const TCHAR* Name, EFindFirstObjectOptions Options = EFindFirstObjectOptions::None, ELogVerbosity::Type AmbiguousMessageVerbosity = ELogVerbosity::NoLogging, const TCHAR* InCurrentOperation = nullptr)
 {
 	return (T*)StaticFindFirstObject(T::StaticClass(), Name, Options, AmbiguousMessageVerbosity, InCurrentOperation);
 }
 
-template <class T>
+template<class T>
 inline T* LoadObject(UObject* Outer, const TCHAR* Name, const TCHAR* Filename = nullptr, uint32 LoadFlags = LOAD_None, void* Sandbox = nullptr)
 {
 	return (T*)StaticLoadObject(T::StaticClass(), Outer, Name, Filename, LoadFlags, Sandbox);
 }
 
-template <class T>
+template<class T>
 inline UClass* LoadClass(UObject* Outer, const TCHAR* Name, const TCHAR* Filename = nullptr, uint32 LoadFlags = LOAD_None, void* Sandbox = nullptr)
 {
 	return StaticLoadClass(T::StaticClass(), Outer, Name, Filename, LoadFlags, Sandbox);
 }
 
-template <class T>
+template<class T>
 T* DuplicateObject(const T* SourceObject, UObject* Outer, const FName Name = NAME_None)
 {
 	return SourceObject ? (T*)StaticDuplicateObject((const UObject*)SourceObject, Outer, Name) : nullptr;
 }
 
 /** The class default object, created on first use. */
-template <class T>
+template<class T>
 inline const T* GetDefault()
 {
 	return (const T*)T::StaticClass()->GetDefaultObject();
 }
 
-template <class T>
+template<class T>
 inline T* GetMutableDefault()
 {
 	return (T*)T::StaticClass()->GetDefaultObject();

@@ -42,7 +42,7 @@ private:
 	int32 Index = 0;
 };
 
-template <class T>
+template<class T>
 class TObjectIterator
 {
 public:
@@ -80,7 +80,7 @@ private:
 	FObjectIterator It;
 };
 
-template <typename T>
+template<typename T>
 class TObjectRange
 {
 public:
@@ -108,11 +108,11 @@ public:
 
 	FIterator begin()
 	{
-		return FIterator{&It};
+		return FIterator{ &It };
 	}
 	FIterator end()
 	{
-		return FIterator{&It};
+		return FIterator{ &It };
 	}
 
 private:

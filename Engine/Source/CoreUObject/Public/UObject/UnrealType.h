@@ -85,14 +85,14 @@ public:
 		return (PropertyFlags & FlagsToCheck) == FlagsToCheck;
 	}
 
-	template <typename ValueType = void>
+	template<typename ValueType = void>
 	ValueType* ContainerPtrToValuePtr(void* ContainerPtr, int32 ArrayIndex = 0) const
 	{
 		check(ContainerPtr != nullptr);
 		return (ValueType*)((uint8*)ContainerPtr + Offset_Internal + ElementSize * ArrayIndex);
 	}
 
-	template <typename ValueType = void>
+	template<typename ValueType = void>
 	const ValueType* ContainerPtrToValuePtr(const void* ContainerPtr, int32 ArrayIndex = 0) const
 	{
 		check(ContainerPtr != nullptr);
@@ -192,7 +192,7 @@ private:
 };
 
 /** Property whose value is a C++ type with ordinary construction, copy and comparison. */
-template <typename InTCppType, class TInPropertyBaseClass>
+template<typename InTCppType, class TInPropertyBaseClass>
 class TProperty : public TInPropertyBaseClass
 {
 public:
@@ -284,7 +284,7 @@ public:
 };
 
 /** Numeric property of a C++ arithmetic type. Text form: decimal; floats as FString::SanitizeFloat. */
-template <typename InTCppType>
+template<typename InTCppType>
 class TProperty_Numeric : public TProperty<InTCppType, FNumericProperty>
 {
 	typedef TProperty<InTCppType, FNumericProperty> Super;
@@ -823,7 +823,7 @@ struct FScriptMapOps
 
 namespace UE::CoreUObject::Private
 {
-	template <typename ArrayType>
+	template<typename ArrayType>
 	struct TArrayOps
 	{
 		typedef typename ArrayType::ElementType ElementType;
@@ -845,7 +845,7 @@ namespace UE::CoreUObject::Private
 		}
 	};
 
-	template <typename MapType>
+	template<typename MapType>
 	struct TMapOps
 	{
 		typedef typename MapType::KeyType KeyType;
@@ -861,8 +861,7 @@ namespace UE::CoreUObject::Private
 				[](void* Dest, const void* Src) { *(MapType*)Dest = *(const MapType*)Src; },
 				[](const void* Map) { return (int32)((const MapType*)Map)->Num(); },
 				[](void* Map) { ((MapType*)Map)->Empty(); },
-				[](const void* Map, void (*Visitor)(void*, const void*, const void*), void* Context)
-				{
+				[](const void* Map, void (*Visitor)(void*, const void*, const void*), void* Context) {
 					for (const auto& Pair : *(const MapType*)Map)
 					{
 						Visitor(Context, &Pair.Key, &Pair.Value);
@@ -1064,7 +1063,7 @@ public:
 
 /** Iterates the properties (FField types) or object fields (UField types) of a struct, own fields
  *  first, then the parent's. */
-template <class T>
+template<class T>
 class TFieldIterator
 {
 public:
@@ -1182,7 +1181,7 @@ private:
 	bool bIncludeDeprecated;
 };
 
-template <typename T>
+template<typename T>
 struct TFieldRange
 {
 	TFieldRange(const UStruct* InStruct, EFieldIteratorFlags::SuperClassFlags InSuperClassFlags = EFieldIteratorFlags::IncludeSuper)
@@ -1202,14 +1201,14 @@ struct TFieldRange
 	TFieldIterator<T> Begin;
 };
 
-template <class T>
+template<class T>
 inline bool operator!=(const TFieldIterator<T>& Lhs, const TFieldIterator<T>& Rhs)
 {
 	return *Lhs != *Rhs;
 }
 
 /** A property of the struct (or its parents) by name and type; null when absent or of another type. */
-template <typename T>
+template<typename T>
 T* FindFProperty(const UStruct* Owner, FName FieldName)
 {
 	for (TFieldIterator<FProperty> It(Owner); It; ++It)
@@ -1222,7 +1221,7 @@ T* FindFProperty(const UStruct* Owner, FName FieldName)
 	return nullptr;
 }
 
-template <typename T>
+template<typename T>
 T* FindFProperty(const UStruct* Owner, const TCHAR* FieldName)
 {
 	return FindFProperty<T>(Owner, FName(FieldName));

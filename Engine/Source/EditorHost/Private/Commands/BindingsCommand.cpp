@@ -12,18 +12,18 @@ namespace
 	{
 		switch (ActionType)
 		{
-		case EUserInterfaceActionType::None:
-			return TEXT("None");
-		case EUserInterfaceActionType::Button:
-			return TEXT("Button");
-		case EUserInterfaceActionType::ToggleButton:
-			return TEXT("ToggleButton");
-		case EUserInterfaceActionType::RadioButton:
-			return TEXT("RadioButton");
-		case EUserInterfaceActionType::Check:
-			return TEXT("Check");
-		case EUserInterfaceActionType::CollapsedButton:
-			return TEXT("CollapsedButton");
+			case EUserInterfaceActionType::None:
+				return TEXT("None");
+			case EUserInterfaceActionType::Button:
+				return TEXT("Button");
+			case EUserInterfaceActionType::ToggleButton:
+				return TEXT("ToggleButton");
+			case EUserInterfaceActionType::RadioButton:
+				return TEXT("RadioButton");
+			case EUserInterfaceActionType::Check:
+				return TEXT("Check");
+			case EUserInterfaceActionType::CollapsedButton:
+				return TEXT("CollapsedButton");
 		}
 		checkf(false, TEXT("bindings: unknown EUserInterfaceActionType %d"), static_cast<int32>(ActionType));
 		return TEXT("");

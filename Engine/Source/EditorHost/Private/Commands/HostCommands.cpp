@@ -43,8 +43,7 @@ namespace
 			Ar.Log(FString::Printf(TEXT("  %s - %s"), *Command.Name, *Command.Help));
 		}
 		TArray<FString> ConsoleCommands;
-		IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&](const TCHAR* Name, IConsoleObject* Object)
-		{
+		IConsoleManager::Get().ForEachConsoleObjectThatStartsWith(FConsoleObjectVisitor::CreateLambda([&](const TCHAR* Name, IConsoleObject* Object) {
 			if (Object->AsCommand())
 			{
 				FString Help(Object->GetHelp());

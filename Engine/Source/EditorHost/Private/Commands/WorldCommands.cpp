@@ -177,8 +177,7 @@ namespace
 			return false;
 		}
 		FActorSpawnParameters Parameters;
-		Parameters.CustomPreSpawnInitalization = [&Request](AActor* Actor)
-		{
+		Parameters.CustomPreSpawnInitalization = [&Request](AActor* Actor) {
 			if (!Request.Label.IsEmpty())
 			{
 				Actor->SetActorLabel(Request.Label);

@@ -5,7 +5,7 @@
 FKeyHandle::FKeyHandle()
 {
 	// 0 is the invalid handle, so counting starts above it.
-	static std::atomic<uint32> LastKeyHandleIndex{0};
+	static std::atomic<uint32> LastKeyHandleIndex{ 0 };
 	Index = ++LastKeyHandleIndex;
 }
 

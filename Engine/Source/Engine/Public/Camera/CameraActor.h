@@ -26,7 +26,7 @@ public:
 
 private:
 	/** The camera component pointing at the scene to be viewed. */
-	UPROPERTY(Category=CameraActor, VisibleAnywhere, BlueprintReadOnly, meta=(AllowPrivateAccess="true"))
+	UPROPERTY(Category = CameraActor, VisibleAnywhere, BlueprintReadOnly, meta = (AllowPrivateAccess = "true"))
 	TObjectPtr<UCameraComponent> CameraComponent;
 
 	/** The root of the actor's transform. */

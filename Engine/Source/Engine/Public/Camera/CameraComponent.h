@@ -16,10 +16,10 @@ public:
 	UCameraComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** The horizontal field of view (in degrees) in perspective mode (ignored in Orthographic mode). */
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category=CameraSettings, meta=(UIMin="5.0", UIMax="170", ClampMin="0.001", ClampMax="360.0", Units=deg))
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = CameraSettings, meta = (UIMin = "5.0", UIMax = "170", ClampMin = "0.001", ClampMax = "360.0", Units = deg))
 	float FieldOfView;
 
 	/** Aspect Ratio (Width/Height). */
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category=CameraSettings, meta=(ClampMin="0.1", ClampMax="100.0"))
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, Category = CameraSettings, meta = (ClampMin = "0.1", ClampMax = "100.0"))
 	float AspectRatio;
 };

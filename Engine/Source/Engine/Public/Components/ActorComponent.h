@@ -20,23 +20,23 @@ public:
 	UActorComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Array of tags that can be used for grouping and categorizing. Can also be accessed from scripting. */
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category=Tags)
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category = Tags)
 	TArray<FName> ComponentTags;
 
 	/** Whether the component activates itself when its owner begins play. */
-	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category=Activation)
+	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category = Activation)
 	uint8 bAutoActivate : 1;
 
 	/** Follow the Outer chain to get the AActor that 'Owns' this component. */
-	UFUNCTION(BlueprintCallable, Category="Components")
+	UFUNCTION(BlueprintCallable, Category = "Components")
 	AActor* GetOwner() const;
 
 	/** Whether the component carries Tag. */
-	UFUNCTION(BlueprintCallable, Category="Components")
+	UFUNCTION(BlueprintCallable, Category = "Components")
 	bool ComponentHasTag(FName Tag) const;
 
 	/** Whether the component is active. */
-	UFUNCTION(BlueprintCallable, Category="Components|Activation")
+	UFUNCTION(BlueprintCallable, Category = "Components|Activation")
 	bool IsActive() const
 	{
 		return bIsActive;

@@ -16,11 +16,11 @@ public:
 	USceneComponent(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Location of the component relative to its parent. */
-	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category=Transform)
+	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category = Transform)
 	FVector RelativeLocation;
 
 	/** Rotation of the component relative to its parent. */
-	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category=Transform)
+	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category = Transform)
 	FRotator RelativeRotation;
 
 	/** Attaches this component to Parent before registration. */
@@ -33,11 +33,11 @@ public:
 	}
 
 	/** The location of the component in world space. */
-	UFUNCTION(BlueprintCallable, Category="Transformation", meta=(DisplayName="GetWorldLocation"))
+	UFUNCTION(BlueprintCallable, Category = "Transformation", meta = (DisplayName = "GetWorldLocation"))
 	FVector K2_GetComponentLocation() const;
 
 	/** The rotation of the component in world space. */
-	UFUNCTION(BlueprintCallable, Category="Transformation", meta=(DisplayName="GetWorldRotation"))
+	UFUNCTION(BlueprintCallable, Category = "Transformation", meta = (DisplayName = "GetWorldRotation"))
 	FRotator K2_GetComponentRotation() const;
 
 	FVector GetComponentLocation() const;

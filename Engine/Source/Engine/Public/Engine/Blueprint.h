@@ -42,7 +42,7 @@ struct FBlueprintScriptCall
 };
 
 /** A Blueprint asset. Loading it makes its generated class "<Name>_C" from the parent class and interfaces. */
-UCLASS(config=Engine)
+UCLASS(config = Engine)
 class ENGINE_API UBlueprint : public UBlueprintCore
 {
 	GENERATED_BODY()

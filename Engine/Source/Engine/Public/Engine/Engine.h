@@ -57,7 +57,7 @@ private:
 };
 
 /** The engine: owns the world contexts and runs console input. The editor and the game derive from it. */
-UCLASS(Abstract, config=Engine, transient)
+UCLASS(Abstract, config = Engine, transient)
 class ENGINE_API UEngine : public UObject, public FExec
 {
 	GENERATED_BODY()

@@ -7,7 +7,7 @@
 #include "GameEngine.generated.h"
 
 /** The engine used when the process runs as a game: it owns a single game world context. */
-UCLASS(config=Engine, transient)
+UCLASS(config = Engine, transient)
 class ENGINE_API UGameEngine : public UEngine
 {
 	GENERATED_BODY()

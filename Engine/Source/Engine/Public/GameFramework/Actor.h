@@ -14,7 +14,7 @@ class ULevel;
 class UWorld;
 
 /** Base class of everything that can be placed in or spawned into a level. */
-UCLASS(BlueprintType, Blueprintable, config=Engine)
+UCLASS(BlueprintType, Blueprintable, config = Engine)
 class ENGINE_API AActor : public UObject
 {
 	GENERATED_BODY()
@@ -23,11 +23,11 @@ public:
 	AActor(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());
 
 	/** Array of tags that can be used for grouping and categorizing. */
-	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category=Actor)
+	UPROPERTY(EditAnywhere, BlueprintReadWrite, AdvancedDisplay, Category = Actor)
 	TArray<FName> Tags;
 
 	/** Whether the actor carries Tag. */
-	UFUNCTION(BlueprintCallable, Category="Actor")
+	UFUNCTION(BlueprintCallable, Category = "Actor")
 	bool ActorHasTag(FName Tag) const;
 
 	/** The world of the level the actor is in; null for class defaults and templates. */
@@ -52,7 +52,7 @@ public:
 	bool Destroy(bool bNetForce = false, bool bShouldModifyLevel = true);
 
 	/** Destroy the actor. */
-	UFUNCTION(BlueprintCallable, Category="Actor", meta=(DisplayName="DestroyActor"))
+	UFUNCTION(BlueprintCallable, Category = "Actor", meta = (DisplayName = "DestroyActor"))
 	virtual void K2_DestroyActor();
 
 	/** Called by the world right before the actor is removed from its level. */
@@ -89,11 +89,11 @@ public:
 	bool SetRootComponent(USceneComponent* NewRootComponent);
 
 	/** Returns the location of the RootComponent of this Actor. */
-	UFUNCTION(BlueprintCallable, Category="Transformation", meta=(DisplayName="GetActorLocation"))
+	UFUNCTION(BlueprintCallable, Category = "Transformation", meta = (DisplayName = "GetActorLocation"))
 	FVector K2_GetActorLocation() const;
 
 	/** Returns rotation of the RootComponent of this Actor. */
-	UFUNCTION(BlueprintCallable, Category="Transformation", meta=(DisplayName="GetActorRotation"))
+	UFUNCTION(BlueprintCallable, Category = "Transformation", meta = (DisplayName = "GetActorRotation"))
 	FRotator K2_GetActorRotation() const;
 
 	/** The root component's world location; zero without a root component. */
@@ -112,7 +112,7 @@ public:
 	bool SetActorLocationAndRotation(FVector NewLocation, FRotator NewRotation);
 
 	/** Searches components array and returns first encountered component of the specified class. */
-	UFUNCTION(BlueprintCallable, Category="Actor", meta=(ComponentClass="/Script/Engine.ActorComponent", DeterminesOutputType="ComponentClass"))
+	UFUNCTION(BlueprintCallable, Category = "Actor", meta = (ComponentClass = "/Script/Engine.ActorComponent", DeterminesOutputType = "ComponentClass"))
 	UActorComponent* GetComponentByClass(TSubclassOf<UActorComponent> ComponentClass) const;
 
 	template<class T>
@@ -175,7 +175,7 @@ protected:
 	virtual void BeginPlay();
 
 	/** The component that defines the transform (location, rotation, scale) of this Actor in the world. */
-	UPROPERTY(BlueprintReadOnly, Category="Utilities|Transformation")
+	UPROPERTY(BlueprintReadOnly, Category = "Utilities|Transformation")
 	TObjectPtr<USceneComponent> RootComponent;
 
 private:

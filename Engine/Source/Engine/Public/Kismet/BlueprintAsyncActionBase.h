@@ -14,6 +14,6 @@ class UBlueprintAsyncActionBase : public UObject
 
 public:
 	/** Called to trigger the action once the delegates have been bound. */
-	UFUNCTION(BlueprintCallable, meta=(BlueprintInternalUseOnly="true"))
+	UFUNCTION(BlueprintCallable, meta = (BlueprintInternalUseOnly = "true"))
 	ENGINE_API virtual void Activate();
 };

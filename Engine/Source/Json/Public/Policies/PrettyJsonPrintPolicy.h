@@ -1,7 +1,7 @@
 #pragma once
 
 /** Output with line breaks and tab indentation. */
-template <class CharType>
+template<class CharType>
 struct TPrettyJsonPrintPolicy
 {
 	static constexpr bool bPretty = true;

@@ -9,14 +9,14 @@
 class JSON_API FJsonSerializer
 {
 public:
-	template <class CharType, class PrintPolicy>
+	template<class CharType, class PrintPolicy>
 	static bool Serialize(const TSharedRef<FJsonObject>& Object, const TSharedRef<TJsonWriter<CharType, PrintPolicy>>& Writer, bool bCloseWriter = true)
 	{
 		Writer->WriteSerializedText(ObjectToText(*Object, PrintPolicy::bPretty));
 		return bCloseWriter ? Writer->Close() : true;
 	}
 
-	template <class CharType, class PrintPolicy>
+	template<class CharType, class PrintPolicy>
 	static bool Serialize(const TArray<TSharedPtr<FJsonValue>>& Array, const TSharedRef<TJsonWriter<CharType, PrintPolicy>>& Writer, bool bCloseWriter = true)
 	{
 		Writer->WriteSerializedText(ArrayToText(Array, PrintPolicy::bPretty));

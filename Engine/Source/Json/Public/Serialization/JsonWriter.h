@@ -7,11 +7,11 @@
 
 class FJsonSerializer;
 
-template <class CharType = TCHAR, class PrintPolicy = TPrettyJsonPrintPolicy<CharType>>
+template<class CharType = TCHAR, class PrintPolicy = TPrettyJsonPrintPolicy<CharType>>
 class TJsonWriterFactory;
 
 /** A JSON text being written into a string; only FJsonSerializer writes to it. */
-template <class CharType = TCHAR, class PrintPolicy = TPrettyJsonPrintPolicy<CharType>>
+template<class CharType = TCHAR, class PrintPolicy = TPrettyJsonPrintPolicy<CharType>>
 class TJsonWriter
 {
 public:
@@ -41,7 +41,7 @@ protected:
 	FString* Stream;
 };
 
-template <class CharType, class PrintPolicy>
+template<class CharType, class PrintPolicy>
 class TJsonWriterFactory
 {
 public:

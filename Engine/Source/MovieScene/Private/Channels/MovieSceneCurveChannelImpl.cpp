@@ -3,7 +3,7 @@
 #include "Channels/MovieSceneDoubleChannel.h"
 #include "Channels/MovieSceneFloatChannel.h"
 
-template <typename ChannelType>
+template<typename ChannelType>
 void TMovieSceneCurveChannelImpl<ChannelType>::Set(ChannelType* InChannel, TArray<FFrameNumber> InTimes, TArray<ChannelValueType> InValues)
 {
 	check(InTimes.Num() == InValues.Num());
@@ -12,7 +12,7 @@ void TMovieSceneCurveChannelImpl<ChannelType>::Set(ChannelType* InChannel, TArra
 	InChannel->KeyHandles.Reset();
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 int32 TMovieSceneCurveChannelImpl<ChannelType>::AddConstantKey(ChannelType* InChannel, FFrameNumber InTime, CurveValueType InValue)
 {
 	ChannelValueType Value(InValue);
@@ -20,7 +20,7 @@ int32 TMovieSceneCurveChannelImpl<ChannelType>::AddConstantKey(ChannelType* InCh
 	return InChannel->GetData().AddKey(InTime, Value);
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 int32 TMovieSceneCurveChannelImpl<ChannelType>::AddLinearKey(ChannelType* InChannel, FFrameNumber InTime, CurveValueType InValue)
 {
 	ChannelValueType Value(InValue);
@@ -28,7 +28,7 @@ int32 TMovieSceneCurveChannelImpl<ChannelType>::AddLinearKey(ChannelType* InChan
 	return InChannel->GetData().AddKey(InTime, Value);
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 int32 TMovieSceneCurveChannelImpl<ChannelType>::AddCubicKey(ChannelType* InChannel, FFrameNumber InTime, CurveValueType InValue, ERichCurveTangentMode TangentMode, const FMovieSceneTangentData& Tangent)
 {
 	ChannelValueType Value(InValue);
@@ -38,7 +38,7 @@ int32 TMovieSceneCurveChannelImpl<ChannelType>::AddCubicKey(ChannelType* InChann
 	return InChannel->GetData().AddKey(InTime, Value);
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 void TMovieSceneCurveChannelImpl<ChannelType>::AutoSetTangents(ChannelType* InChannel, float Tension)
 {
 	TArray<FFrameNumber>& Times = InChannel->Times;
@@ -69,7 +69,7 @@ void TMovieSceneCurveChannelImpl<ChannelType>::AutoSetTangents(ChannelType* InCh
 	}
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 bool TMovieSceneCurveChannelImpl<ChannelType>::Identical(const ChannelType* A, const ChannelType* B)
 {
 	if (A->Times.Num() != B->Times.Num() || A->DefaultValue != B->DefaultValue || A->bHasDefaultValue != B->bHasDefaultValue || A->PreInfinityExtrap != B->PreInfinityExtrap || A->PostInfinityExtrap != B->PostInfinityExtrap)

@@ -24,7 +24,7 @@
 
 namespace
 {
-	template <typename NumberType>
+	template<typename NumberType>
 	std::string FormatNumber(NumberType Value)
 	{
 		char Buffer[64];
@@ -32,7 +32,7 @@ namespace
 		return std::string(Buffer, Result.ptr);
 	}
 
-	template <typename EnumType>
+	template<typename EnumType>
 	std::string EnumName(EnumType Value)
 	{
 		return std::string(TCHAR_TO_UTF8(*StaticEnum<EnumType>()->GetNameStringByValue((int64)Value)));
@@ -111,7 +111,7 @@ namespace
 			return Text.substr(Start, Position - Start);
 		}
 
-		template <typename NumberType>
+		template<typename NumberType>
 		bool Number(NumberType& OutValue, const char* What)
 		{
 			const std::string Word = Token();
@@ -146,7 +146,7 @@ namespace
 			return Fail(std::string("'") + TCHAR_TO_UTF8(*Word) + "' is not True or False");
 		}
 
-		template <typename EnumType>
+		template<typename EnumType>
 		bool Enum(TEnumAsByte<EnumType>& OutValue)
 		{
 			const std::string Word = Token();
@@ -179,7 +179,9 @@ namespace
 				while (Position < Text.size())
 				{
 					const char Char = Text[Position++];
+					// clang-format off
 					Depth += Char == '(' ? 1 : Char == ')' ? -1 : 0;
+					// clang-format on
 					if (Depth == 0)
 					{
 						return true;
@@ -213,7 +215,7 @@ namespace
 	};
 
 	/** Reads one key's value record into OutValue; false when it is malformed. */
-	template <typename ValueType>
+	template<typename ValueType>
 	bool ReadValue(FChannelTextReader& Reader, ValueType& OutValue, std::vector<std::string>& OutUnknownFields)
 	{
 		if (!Reader.Expect('('))
@@ -282,8 +284,7 @@ namespace
 							OutUnknownFields.push_back("Tangent." + TangentField);
 							bRead = Reader.SkipValue();
 						}
-					}
-					while (bRead && Reader.NextInGroup());
+					} while (bRead && Reader.NextInGroup());
 				}
 			}
 			else
@@ -295,12 +296,11 @@ namespace
 			{
 				return false;
 			}
-		}
-		while (Reader.NextInGroup());
+		} while (Reader.NextInGroup());
 		return !Reader.Failed();
 	}
 
-	template <typename ValueType>
+	template<typename ValueType>
 	void WriteValue(std::string& Out, const ValueType& Value)
 	{
 		const ValueType Defaults;
@@ -309,8 +309,7 @@ namespace
 		{
 			const FMovieSceneTangentData& Tangent = Value.Tangent;
 			std::string Fields;
-			auto AddField = [&Fields](const char* Name, const std::string& Text)
-			{
+			auto AddField = [&Fields](const char* Name, const std::string& Text) {
 				Fields += (Fields.empty() ? "" : ",") + std::string(Name) + "=" + Text;
 			};
 			if (Tangent.ArriveTangent != Defaults.Tangent.ArriveTangent)
@@ -390,7 +389,9 @@ namespace
 		int32 Depth = 0;
 		for (; *Cursor; ++Cursor)
 		{
+			// clang-format off
 			Depth += *Cursor == TEXT('(') ? 1 : *Cursor == TEXT(')') ? -1 : 0;
+			// clang-format on
 			if (Depth == 0)
 			{
 				return Cursor + 1;
@@ -400,13 +401,12 @@ namespace
 	}
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 bool TMovieSceneCurveChannelImpl<ChannelType>::ExportTextItem(const ChannelType* InChannel, FString& ValueStr)
 {
 	const ChannelType Defaults;
 	std::string Out;
-	auto AddField = [&Out](const char* Name, const std::string& Text)
-	{
+	auto AddField = [&Out](const char* Name, const std::string& Text) {
 		Out += (Out.empty() ? "" : ",") + std::string(Name) + "=" + Text;
 	};
 	if (InChannel->Times.Num() > 0)
@@ -447,7 +447,7 @@ bool TMovieSceneCurveChannelImpl<ChannelType>::ExportTextItem(const ChannelType*
 	return true;
 }
 
-template <typename ChannelType>
+template<typename ChannelType>
 bool TMovieSceneCurveChannelImpl<ChannelType>::ImportTextItem(ChannelType* InChannel, const TCHAR*& Buffer, UObject* OwnerObject, FOutputDevice* ErrorText)
 {
 	const TCHAR* const End = FindItemEnd(Buffer);
@@ -487,8 +487,7 @@ bool TMovieSceneCurveChannelImpl<ChannelType>::ImportTextItem(ChannelType* InCha
 							break;
 						}
 						Times.Add(FFrameNumber(Time));
-					}
-					while (Reader.NextInGroup());
+					} while (Reader.NextInGroup());
 				}
 			}
 			else if (Name == "Values")
@@ -503,8 +502,7 @@ bool TMovieSceneCurveChannelImpl<ChannelType>::ImportTextItem(ChannelType* InCha
 							break;
 						}
 						Values.Add(Value);
-					}
-					while (Reader.NextInGroup());
+					} while (Reader.NextInGroup());
 				}
 			}
 			else if (Name == "DefaultValue")
@@ -528,8 +526,7 @@ bool TMovieSceneCurveChannelImpl<ChannelType>::ImportTextItem(ChannelType* InCha
 				UnknownFields.push_back(Name);
 				Reader.SkipValue();
 			}
-		}
-		while (!Reader.Failed() && Reader.NextInGroup());
+		} while (!Reader.Failed() && Reader.NextInGroup());
 	}
 	if (Reader.Failed())
 	{

@@ -46,7 +46,7 @@ protected:
 };
 
 /** Mutable access to a channel's keys of one value type. */
-template <typename ValueType>
+template<typename ValueType>
 struct TMovieSceneChannelData : public FMovieSceneChannelData
 {
 	TMovieSceneChannelData(TArray<FFrameNumber>* InTimes, TArray<ValueType>* InValues, FKeyHandleLookupTable* InKeyHandles)
@@ -123,7 +123,7 @@ private:
 
 // Not inline: the channel types' module compiles it once (MovieSceneDoubleChannel.h, MovieSceneFloatChannel.h), so every
 // caller pays for a removal what the channel data's own code costs.
-template <typename ValueType>
+template<typename ValueType>
 void TMovieSceneChannelData<ValueType>::RemoveKey(int32 KeyIndex)
 {
 	checkf(Times->IsValidIndex(KeyIndex), TEXT("TMovieSceneChannelData::RemoveKey: no key at index %d of %d"), KeyIndex, Times->Num());
@@ -136,7 +136,7 @@ void TMovieSceneChannelData<ValueType>::RemoveKey(int32 KeyIndex)
 }
 
 /** Read-only access to a channel's keys. */
-template <typename ValueType>
+template<typename ValueType>
 struct TMovieSceneChannelData<const ValueType>
 {
 	TMovieSceneChannelData(const TArray<FFrameNumber>* InTimes, const TArray<ValueType>* InValues)

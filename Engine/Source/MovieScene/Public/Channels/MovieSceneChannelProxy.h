@@ -40,7 +40,7 @@ private:
 struct MOVIESCENE_API FMovieSceneChannelProxyData
 {
 	/** Adds a channel; entries are kept sorted by channel type name, channels of one type in the order added. */
-	template <typename ChannelType>
+	template<typename ChannelType>
 	void Add(ChannelType& InChannel, const FMovieSceneChannelMetaData& InMetaData)
 	{
 		FMovieSceneChannelEntry& Entry = FindOrAddEntry(ChannelType::StaticStruct()->GetFName());
@@ -78,7 +78,7 @@ struct MOVIESCENE_API FMovieSceneChannelProxy : public TSharedFromThis<FMovieSce
 	/** The channel of a type at an index within its entry; nullptr when there is none. */
 	FMovieSceneChannel* GetChannel(FName ChannelTypeName, int32 ChannelIndex) const;
 
-	template <typename ChannelType>
+	template<typename ChannelType>
 	ChannelType* GetChannel(int32 ChannelIndex) const
 	{
 		return static_cast<ChannelType*>(GetChannel(ChannelType::StaticStruct()->GetFName(), ChannelIndex));

@@ -8,7 +8,7 @@
 class FOutputDevice;
 class UObject;
 
-template <typename ChannelType>
+template<typename ChannelType>
 struct TMovieSceneCurveChannelImpl
 {
 	typedef typename ChannelType::ChannelValueType ChannelValueType;

@@ -14,7 +14,7 @@
 
 struct FMovieSceneDoubleChannel;
 
-template <typename ChannelType>
+template<typename ChannelType>
 struct TMovieSceneCurveChannelImpl;
 
 /** One key's value: the value, its tangents, and how the curve leaves it. */
@@ -155,7 +155,7 @@ private:
 	FFrameRate TickResolution;
 };
 
-template <>
+template<>
 struct TStructOpsTypeTraits<FMovieSceneDoubleChannel> : public TStructOpsTypeTraitsBase2<FMovieSceneDoubleChannel>
 {
 	enum

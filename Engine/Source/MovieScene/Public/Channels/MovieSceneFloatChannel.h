@@ -14,7 +14,7 @@
 
 struct FMovieSceneFloatChannel;
 
-template <typename ChannelType>
+template<typename ChannelType>
 struct TMovieSceneCurveChannelImpl;
 
 /** One key's value: the value, its tangents, and how the curve leaves it. */
@@ -155,7 +155,7 @@ private:
 	FFrameRate TickResolution;
 };
 
-template <>
+template<>
 struct TStructOpsTypeTraits<FMovieSceneFloatChannel> : public TStructOpsTypeTraitsBase2<FMovieSceneFloatChannel>
 {
 	enum

@@ -115,8 +115,10 @@ namespace
 			}
 			if (bMissingValue)
 			{
+				// clang-format off
 				Out.Log(ELogVerbosity::Error, Arg.IsEmpty() ? FString::Printf(TEXT("Argument %d is empty; give a project file or leave it out"), Index)
 					: FString::Printf(TEXT("Argument %d (%s) has no value"), Index, *Arg));
+				// clang-format on
 				Result.bValid = false;
 				continue;
 			}
@@ -206,8 +208,7 @@ int main(int Argc, char** Argv)
 
 	// File and folder dialogues ask on the console: the next input line is the answer.
 	bool bInputRefused = false;
-	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, &bInputRefused, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request)
-	{
+	UE::DesktopPlatformHost::SetAnswerProvider([&StdOut, &bInputRefused, bInteractive](const UE::DesktopPlatformHost::FDialogRequest& Request) {
 		StdOut.Log(FString::Printf(TEXT("Dialog: %s (answer with a path; empty cancels)"), *Request.Describe()));
 		if (bInteractive)
 		{

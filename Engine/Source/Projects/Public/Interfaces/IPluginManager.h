@@ -68,5 +68,4 @@ public:
 
 	/** An extra folder to search; with bRefresh the plugin list is rebuilt now. */
 	virtual bool AddPluginSearchPath(const FString& ExtraDiscoveryPath, bool bRefresh = true) = 0;
-
 };

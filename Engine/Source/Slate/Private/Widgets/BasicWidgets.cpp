@@ -14,7 +14,7 @@ void SBorder::Construct(const FArguments& InArgs)
 		.Padding(InArgs._Padding)
 		.HAlign(InArgs._HAlign)
 		.VAlign(InArgs._VAlign)
-		[InArgs._Content.Widget];
+			[InArgs._Content.Widget];
 }
 
 void SBorder::SetContent(TSharedRef<SWidget> InContent)
@@ -49,7 +49,7 @@ void SBox::Construct(const FArguments& InArgs)
 		.Padding(InArgs._Padding)
 		.HAlign(InArgs._HAlign)
 		.VAlign(InArgs._VAlign)
-		[InArgs._Content.Widget];
+			[InArgs._Content.Widget];
 }
 
 void SBox::SetContent(const TSharedRef<SWidget>& InContent)

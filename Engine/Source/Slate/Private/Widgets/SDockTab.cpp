@@ -20,11 +20,13 @@ void SDockTab::Construct(const FArguments& InArgs)
 	OnTabClosed = InArgs._OnTabClosed;
 	OnCanCloseTab = InArgs._OnCanCloseTab;
 	OnTabActivated = InArgs._OnTabActivated;
+	// clang-format off
 	SBorder::Construct(SBorder::FArguments()
 		.Padding(FMargin(0.0f))
 		[
 			InArgs._Content.Widget
 		]);
+	// clang-format on
 }
 
 void SDockTab::SetContent(TSharedRef<SWidget> InContent)

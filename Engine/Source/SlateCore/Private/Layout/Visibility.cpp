@@ -11,19 +11,19 @@ FString EVisibility::ToString() const
 {
 	switch (Value)
 	{
-	case VIS_Visible:
-		return TEXT("Visible");
-	case VIS_Collapsed:
-		return TEXT("Collapsed");
-	case VIS_Hidden:
-		return TEXT("Hidden");
-	case VIS_HitTestInvisible:
-		return TEXT("HitTestInvisible");
-	case VIS_SelfHitTestInvisible:
-		return TEXT("SelfHitTestInvisible");
-	case VIS_All:
-		return TEXT("All");
-	default:
-		return FString::Printf(TEXT("Unknown(%d)"), static_cast<int32>(Value));
+		case VIS_Visible:
+			return TEXT("Visible");
+		case VIS_Collapsed:
+			return TEXT("Collapsed");
+		case VIS_Hidden:
+			return TEXT("Hidden");
+		case VIS_HitTestInvisible:
+			return TEXT("HitTestInvisible");
+		case VIS_SelfHitTestInvisible:
+			return TEXT("SelfHitTestInvisible");
+		case VIS_All:
+			return TEXT("All");
+		default:
+			return FString::Printf(TEXT("Unknown(%d)"), static_cast<int32>(Value));
 	}
 }

@@ -12,22 +12,34 @@ struct FMargin
 	float Bottom;
 
 	FMargin()
-		: Left(0.0f), Top(0.0f), Right(0.0f), Bottom(0.0f)
+		: Left(0.0f)
+		, Top(0.0f)
+		, Right(0.0f)
+		, Bottom(0.0f)
 	{
 	}
 
 	FMargin(float UniformMargin)
-		: Left(UniformMargin), Top(UniformMargin), Right(UniformMargin), Bottom(UniformMargin)
+		: Left(UniformMargin)
+		, Top(UniformMargin)
+		, Right(UniformMargin)
+		, Bottom(UniformMargin)
 	{
 	}
 
 	FMargin(float Horizontal, float Vertical)
-		: Left(Horizontal), Top(Vertical), Right(Horizontal), Bottom(Vertical)
+		: Left(Horizontal)
+		, Top(Vertical)
+		, Right(Horizontal)
+		, Bottom(Vertical)
 	{
 	}
 
 	FMargin(float InLeft, float InTop, float InRight, float InBottom)
-		: Left(InLeft), Top(InTop), Right(InRight), Bottom(InBottom)
+		: Left(InLeft)
+		, Top(InTop)
+		, Right(InRight)
+		, Bottom(InBottom)
 	{
 	}
 

@@ -71,6 +71,7 @@ struct FAlwaysValidWidget
 	TSharedRef<SWidget> Widget;
 };
 
+// clang-format off
 #define SLATE_BEGIN_ARGS(InWidgetType) \
 	public: \
 	struct FArguments : public TSlateBaseNamedArgs<InWidgetType> \
@@ -83,6 +84,7 @@ struct FAlwaysValidWidget
 
 #define SLATE_END_ARGS() \
 	};
+// clang-format on
 
 #define SLATE_ATTRIBUTE(AttrType, AttrName) \
 	TAttribute<AttrType> _##AttrName; \

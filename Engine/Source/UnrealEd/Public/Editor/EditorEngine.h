@@ -12,7 +12,7 @@ class FLevelEditorViewportClient;
 class UWorld;
 
 /** The engine object of the editor. GEditor points at it. */
-UCLASS(config=Engine, transient)
+UCLASS(config = Engine, transient)
 class UNREALED_API UEditorEngine : public UEngine
 {
 	GENERATED_BODY()

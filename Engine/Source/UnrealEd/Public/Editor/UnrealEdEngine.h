@@ -8,7 +8,7 @@
 #include "UnrealEdEngine.generated.h"
 
 /** The editor engine of the full editor. */
-UCLASS(config=Engine, transient)
+UCLASS(config = Engine, transient)
 class UNREALED_API UUnrealEdEngine : public UEditorEngine, public FNotifyHook
 {
 	GENERATED_BODY()

@@ -19,18 +19,18 @@ public:
 	 * Gets information about the camera position for the primary level editor viewport.
 	 * In non-editor builds, these will be zeroed.
 	 */
-	UFUNCTION(BlueprintPure, Category="Development|Editor")
+	UFUNCTION(BlueprintPure, Category = "Development|Editor")
 	bool GetLevelViewportCameraInfo(FVector& CameraLocation, FRotator& CameraRotation);
 
 	/** Sets information about the camera position for the primary level editor viewport. */
-	UFUNCTION(BlueprintCallable, Category="Development|Editor")
+	UFUNCTION(BlueprintCallable, Category = "Development|Editor")
 	void SetLevelViewportCameraInfo(FVector CameraLocation, FRotator CameraRotation);
 
 	/** Find the World in the world editor. It can then be used as WorldContext by other libraries like GameplayStatics. */
-	UFUNCTION(BlueprintCallable, Category="Editor Scripting | Level Utility")
+	UFUNCTION(BlueprintCallable, Category = "Editor Scripting | Level Utility")
 	UWorld* GetEditorWorld();
 
 	/** Find the World of the current game (PIE). It can then be used as WorldContext by other libraries like GameplayStatics. */
-	UFUNCTION(BlueprintCallable, Category="Editor Scripting | Level Utility")
+	UFUNCTION(BlueprintCallable, Category = "Editor Scripting | Level Utility")
 	UWorld* GetGameWorld();
 };

@@ -24,11 +24,13 @@ FLinearColor UQuovexColourWheel::GetCurrentColour()
 TSharedRef<SWidget> UQuovexColourWheel::RebuildWidget()
 {
 	// Bound to this object, so a wheel that outlives the widget object stops calling it.
+	// clang-format off
 	ColourWheel = SNew(SColorWheel)
 		.SelectedColor(TAttribute<FLinearColor>::Create(TAttribute<FLinearColor>::FGetter::CreateUObject(this, &UQuovexColourWheel::GetColour)))
 		.OnValueChanged(FOnLinearColorValueChanged::CreateUObject(this, &UQuovexColourWheel::OnValueChanged))
 		.OnMouseCaptureBegin(FSimpleDelegate::CreateUObject(this, &UQuovexColourWheel::MouseCaptureBegin))
 		.OnMouseCaptureEnd(FSimpleDelegate::CreateUObject(this, &UQuovexColourWheel::MouseCaptureEnd));
+	// clang-format on
 	return ColourWheel.ToSharedRef();
 }
 

@@ -115,7 +115,7 @@ namespace QuovexEditorConsole
 	}
 
 	/** Runs a module operation that takes nothing and returns nothing. */
-	template <void (FQuovexVirtualProductionEditorModule::*Operation)()>
+	template<void (FQuovexVirtualProductionEditorModule::*Operation)()>
 	static void RunOperation(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
 	{
 		if (Args.Num() != 0)
@@ -143,7 +143,7 @@ namespace QuovexEditorConsole
 	}
 
 	/** Lists or unlists an object (an asset, or a class by its path) in the plugin's Place Actors category. */
-	template <void (FQuovexVirtualProductionEditorModule::*Operation)(UObject*)>
+	template<void (FQuovexVirtualProductionEditorModule::*Operation)(UObject*)>
 	static void RunPlacementOperation(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
 	{
 		if (!ExpectArgs(Args, 1, TEXT("Quovex.AddPlacementModeItem|Quovex.RemovePlacementModeItem <ObjectPath>"), Ar))

@@ -45,15 +45,16 @@ void FQuovexTabManager::RegisterOutputViewportTabSpawner()
 
 TSharedRef<SDockTab> FQuovexTabManager::SpawnQuovexOutputTab(const FSpawnTabArgs& SpawnTabArgs, FText Label, FName LayoutName)
 {
+	// clang-format off
 	TSharedRef<SDockTab> OutputTab = SNew(SDockTab)
 		.Label(Label)
 		.OnTabClosed(SDockTab::FOnTabClosedCallback::CreateStatic(&FQuovexTabManager::ViewportTabClosed, LayoutName));
+	// clang-format on
 
 	TSharedPtr<FLevelViewportTabContent> TabContent = MakeShareable(new FLevelViewportTabContent());
 
 	FLevelEditorModule& LevelEditorModule = FModuleManager::LoadModuleChecked<FLevelEditorModule>(TEXT("LevelEditor"));
-	const AssetEditorViewportFactoryFunction MakeViewport = [&LevelEditorModule](const FAssetEditorViewportConstructionArgs& ConstructionArgs) -> TSharedRef<SEditorViewport>
-	{
+	const AssetEditorViewportFactoryFunction MakeViewport = [&LevelEditorModule](const FAssetEditorViewportConstructionArgs& ConstructionArgs) -> TSharedRef<SEditorViewport> {
 		return SNew(SLevelViewport, ConstructionArgs)
 			.ParentLevelEditor(LevelEditorModule.GetLevelEditorInstance());
 	};

@@ -77,8 +77,7 @@ TArray<FQuovexDoctorFinding> FQuovexStageDoctor::SortForReport(const TArray<FQuo
 	}
 
 	TArray<FQuovexDoctorFinding> Sorted = Findings;
-	Sorted.StableSort([&WorstOfArea](const FQuovexDoctorFinding& A, const FQuovexDoctorFinding& B)
-	{
+	Sorted.StableSort([&WorstOfArea](const FQuovexDoctorFinding& A, const FQuovexDoctorFinding& B) {
 		const EQuovexDoctorSeverity WorstA = WorstOfArea.FindChecked(A.Area);
 		const EQuovexDoctorSeverity WorstB = WorstOfArea.FindChecked(B.Area);
 		if (WorstA != WorstB)
@@ -124,12 +123,12 @@ const TCHAR* FQuovexStageDoctor::SeverityName(EQuovexDoctorSeverity Severity)
 {
 	switch (Severity)
 	{
-	case EQuovexDoctorSeverity::Problem:
-		return TEXT("Problem");
-	case EQuovexDoctorSeverity::Warning:
-		return TEXT("Warning");
-	default:
-		return TEXT("OK");
+		case EQuovexDoctorSeverity::Problem:
+			return TEXT("Problem");
+		case EQuovexDoctorSeverity::Warning:
+			return TEXT("Warning");
+		default:
+			return TEXT("OK");
 	}
 }
 
@@ -137,22 +136,22 @@ const TCHAR* FQuovexStageDoctor::AreaName(EQuovexDoctorArea Area)
 {
 	switch (Area)
 	{
-	case EQuovexDoctorArea::Editor:
-		return TEXT("Editor");
-	case EQuovexDoctorArea::LiveLink:
-		return TEXT("LiveLink");
-	case EQuovexDoctorArea::Cameras:
-		return TEXT("Cameras");
-	case EQuovexDoctorArea::Preset:
-		return TEXT("Preset");
-	case EQuovexDoctorArea::Panels:
-		return TEXT("Panels");
-	case EQuovexDoctorArea::Layouts:
-		return TEXT("Layouts");
-	case EQuovexDoctorArea::Timecode:
-		return TEXT("Timecode");
-	default:
-		return TEXT("Lens calibration");
+		case EQuovexDoctorArea::Editor:
+			return TEXT("Editor");
+		case EQuovexDoctorArea::LiveLink:
+			return TEXT("LiveLink");
+		case EQuovexDoctorArea::Cameras:
+			return TEXT("Cameras");
+		case EQuovexDoctorArea::Preset:
+			return TEXT("Preset");
+		case EQuovexDoctorArea::Panels:
+			return TEXT("Panels");
+		case EQuovexDoctorArea::Layouts:
+			return TEXT("Layouts");
+		case EQuovexDoctorArea::Timecode:
+			return TEXT("Timecode");
+		default:
+			return TEXT("Lens calibration");
 	}
 }
 

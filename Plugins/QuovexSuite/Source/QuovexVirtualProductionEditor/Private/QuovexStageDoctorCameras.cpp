@@ -75,7 +75,7 @@ namespace QuovexStageDoctor
 					Report.Add(EQuovexDoctorSeverity::Problem, CamerasArea, Name,
 						FString::Printf(TEXT("Its controller follows no LiveLink subject, so it is not tracked; %s."),
 							LiveLink.Offered.IsEmpty() ? *FString::Printf(TEXT("nothing binds it now because %s"), *LiveLink.NoOfferReason)
-								: TEXT("only a placed camera or the first camera of an opened map is bound automatically")),
+													   : TEXT("only a placed camera or the first camera of an opened map is bound automatically")),
 						LiveLink.Offered.IsEmpty() ? LiveLink.NoOfferToDo : FString::Printf(TEXT("Set its controller's subject to one of: %s."), *OfferedNames));
 				}
 				return;

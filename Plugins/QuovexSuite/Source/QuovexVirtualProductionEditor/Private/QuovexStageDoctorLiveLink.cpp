@@ -210,10 +210,12 @@ namespace QuovexStageDoctor
 			}
 			else
 			{
+				// clang-format off
 				Report.Add(EQuovexDoctorSeverity::OK, LiveLinkArea, Name,
 					FString::Printf(TEXT("%s: %s."), *Kinds, LiveLink.Offered.Contains(Subject.Key.SubjectName.Name)
 						? TEXT("offered to cameras that have no subject")
 						: *FString::Printf(TEXT("not offered now, because %s"), *LiveLink.NoOfferReason)));
+				// clang-format on
 			}
 		}
 	}

@@ -135,8 +135,7 @@ void FQuovexTabManager::SetupTabSpawner(FName TabId)
 	{
 		// The level editor builds its UI after plugins load; register once its tab manager exists, and again
 		// whenever it is rebuilt, so the panels survive a layout reset.
-		LevelEditorModule.OnTabManagerChanged().AddLambda([this, TabId]()
-		{
+		LevelEditorModule.OnTabManagerChanged().AddLambda([this, TabId]() {
 			RegisterTabSpawner(TabId);
 		});
 		return;

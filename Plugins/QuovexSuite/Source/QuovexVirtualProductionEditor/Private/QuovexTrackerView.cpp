@@ -23,6 +23,7 @@ namespace QuovexTrackerView
 	static TSharedRef<SWidget> MakeAxisCell(const FText& AxisLabel, const FText& AxisValue)
 	{
 		const FMargin AxisPadding(5.0f, 0.0f, 5.0f, 0.0f);
+		// clang-format off
 		return SNew(SGridPanel)
 			+ SGridPanel::Slot(0, 0)
 			.HAlign(HAlign_Fill)
@@ -38,6 +39,7 @@ namespace QuovexTrackerView
 			[
 				SNew(STextBlock).Text(AxisValue)
 			];
+		// clang-format on
 	}
 }
 
@@ -48,6 +50,7 @@ void FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay()
 
 	const FMargin CellPadding(4.0f, 8.0f, 4.0f, 4.0f);
 	TSharedPtr<SUniformGridPanel> Values;
+	// clang-format off
 	TSharedRef<SOverlay> TrackerView = SNew(SOverlay)
 		+ SOverlay::Slot()
 		.ZOrder(0)
@@ -98,6 +101,7 @@ void FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay()
 				.MinDesiredSlotWidth(60.0f)
 			]
 		];
+	// clang-format on
 
 	// Location in the first row of the values, rotation in the second, X, Y and Z across.
 	struct FAxisCell
@@ -117,12 +121,14 @@ void FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay()
 	};
 	for (const FAxisCell& Cell : AxisCells)
 	{
+		// clang-format off
 		Values->AddSlot(Cell.Column, Cell.Row)
 			.HAlign(HAlign_Left)
 			.VAlign(VAlign_Top)
 			[
 				QuovexTrackerView::MakeAxisCell(Cell.Label, Cell.Value)
 			];
+		// clang-format on
 	}
 
 	TrackerView->SetVisibility(EVisibility::Collapsed);

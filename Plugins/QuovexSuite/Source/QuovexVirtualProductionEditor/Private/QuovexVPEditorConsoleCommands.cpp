@@ -165,7 +165,7 @@ namespace QuovexVPEditorConsole
 	}
 
 	/** Runs one of the subsystem's operator-event broadcasts. */
-	template <void (UQuovexVPEditorSubsystem::*Trigger)() const>
+	template<void (UQuovexVPEditorSubsystem::*Trigger)() const>
 	static void RunTrigger(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
 	{
 		if (Args.Num() != 0)

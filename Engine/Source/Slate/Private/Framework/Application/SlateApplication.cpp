@@ -98,8 +98,7 @@ TSharedRef<SWindow> FSlateApplication::AddWindow(TSharedRef<SWindow> InSlateWind
 
 void FSlateApplication::RequestDestroyWindow(TSharedRef<SWindow> WindowToDestroy)
 {
-	const int32 Removed = Windows.RemoveAll([&WindowToDestroy](const TSharedRef<SWindow>& Window)
-	{
+	const int32 Removed = Windows.RemoveAll([&WindowToDestroy](const TSharedRef<SWindow>& Window) {
 		return &Window.Get() == &WindowToDestroy.Get();
 	});
 	if (Removed > 0)

@@ -169,8 +169,7 @@ void FInputBindingManager::RemoveInputCommand(const TSharedRef<FBindingContext>&
 {
 	if (FContextEntry* Entry = FindEntry(InBindingContext->GetContextName()))
 	{
-		Entry->CommandInfos.RemoveAll([&InCommandDef](const TSharedPtr<FUICommandInfo>& Command)
-		{
+		Entry->CommandInfos.RemoveAll([&InCommandDef](const TSharedPtr<FUICommandInfo>& Command) {
 			return Command.Get() == &InCommandDef.Get();
 		});
 	}

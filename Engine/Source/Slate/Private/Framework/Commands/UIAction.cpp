@@ -8,8 +8,7 @@ namespace
 		{
 			return FGetActionCheckState();
 		}
-		return FGetActionCheckState::CreateLambda([IsCheckedDelegate]()
-		{
+		return FGetActionCheckState::CreateLambda([IsCheckedDelegate]() {
 			return IsCheckedDelegate.Execute() ? ECheckBoxState::Checked : ECheckBoxState::Unchecked;
 		});
 	}

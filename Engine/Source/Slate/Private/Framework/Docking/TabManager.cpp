@@ -271,8 +271,7 @@ TSharedPtr<SWindow> FTabManager::GetHostWindow() const
 
 void FTabManager::OnTabClosing(const TSharedRef<SDockTab>& TabBeingClosed)
 {
-	LiveTabs.RemoveAll([&TabBeingClosed](const TSharedRef<SDockTab>& Tab)
-	{
+	LiveTabs.RemoveAll([&TabBeingClosed](const TSharedRef<SDockTab>& Tab) {
 		return &Tab.Get() == &TabBeingClosed.Get();
 	});
 	if (TSharedPtr<FTabSpawnerEntry> Spawner = FindTabSpawnerFor(TabBeingClosed->GetLayoutIdentifier().TabType))
@@ -305,8 +304,7 @@ FTabSpawnerEntry& FGlobalTabmanager::RegisterNomadTabSpawner(const FName TabId, 
 
 void FGlobalTabmanager::UnregisterNomadTabSpawner(const FName TabId)
 {
-	NomadTabSpawners.RemoveAll([TabId](const TSharedRef<FTabSpawnerEntry>& Spawner)
-	{
+	NomadTabSpawners.RemoveAll([TabId](const TSharedRef<FTabSpawnerEntry>& Spawner) {
 		return Spawner->GetTabType() == TabId;
 	});
 }
@@ -349,8 +347,7 @@ TSharedPtr<SWindow> FGlobalTabmanager::GetHostWindow() const
 	{
 		RootWindow = SNew(SWindow).Title(NSLOCTEXT("GlobalTabManager", "RootWindowTitle", "Unreal Editor"));
 		// When the application destroys the window (at shut-down), the next tab needs a new one.
-		RootWindow->SetOnWindowClosed(SWindow::FOnWindowClosed::CreateLambda([this](const TSharedRef<SWindow>& ClosedWindow)
-		{
+		RootWindow->SetOnWindowClosed(SWindow::FOnWindowClosed::CreateLambda([this](const TSharedRef<SWindow>& ClosedWindow) {
 			if (RootWindow.Get() == &ClosedWindow.Get())
 			{
 				RootWindow.Reset();

@@ -65,8 +65,7 @@ void FWorkspaceItem::AddItem(const TSharedRef<FWorkspaceItem>& ItemToAdd)
 
 void FWorkspaceItem::RemoveItem(const TSharedRef<FWorkspaceItem>& ItemToRemove)
 {
-	const int32 Removed = ChildItems.RemoveAll([&ItemToRemove](const TSharedRef<FWorkspaceItem>& Child)
-	{
+	const int32 Removed = ChildItems.RemoveAll([&ItemToRemove](const TSharedRef<FWorkspaceItem>& Child) {
 		return &Child.Get() == &ItemToRemove.Get();
 	});
 	if (Removed > 0)
@@ -91,8 +90,7 @@ TSharedPtr<FTabSpawnerEntry> FWorkspaceItem::AsSpawnerEntry()
 
 void FWorkspaceItem::SortChildren()
 {
-	ChildItems.Sort([](const TSharedRef<FWorkspaceItem>& A, const TSharedRef<FWorkspaceItem>& B)
-	{
+	ChildItems.Sort([](const TSharedRef<FWorkspaceItem>& A, const TSharedRef<FWorkspaceItem>& B) {
 		return A->GetDisplayName().CompareTo(B->GetDisplayName()) < 0;
 	});
 }

@@ -16,12 +16,19 @@ struct SLATE_API FInputChord
 	uint32 bCmd : 1;
 
 	FInputChord()
-		: bShift(false), bCtrl(false), bAlt(false), bCmd(false)
+		: bShift(false)
+		, bCtrl(false)
+		, bAlt(false)
+		, bCmd(false)
 	{
 	}
 
 	FInputChord(const FKey InKey)
-		: Key(InKey), bShift(false), bCtrl(false), bAlt(false), bCmd(false)
+		: Key(InKey)
+		, bShift(false)
+		, bCtrl(false)
+		, bAlt(false)
+		, bCmd(false)
 	{
 	}
 
@@ -40,7 +47,11 @@ struct SLATE_API FInputChord
 	}
 
 	FInputChord(const FKey InKey, const bool bInShift, const bool bInCtrl, const bool bInAlt, const bool bInCmd)
-		: Key(InKey), bShift(bInShift), bCtrl(bInCtrl), bAlt(bInAlt), bCmd(bInCmd)
+		: Key(InKey)
+		, bShift(bInShift)
+		, bCtrl(bInCtrl)
+		, bAlt(bInAlt)
+		, bCmd(bInCmd)
 	{
 	}
 
