@@ -116,6 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 		Stream.write(reinterpret_cast<const char*>(Data + 1), (std::streamsize)(Size - 1));
 	}
 
+	// Dropping the file at the end leaves the heap as the input found it, so libFuzzer's leak check has nothing to re-run.
+	struct FDropFile
+	{
+		~FDropFile() { GFile->Config.Flush(true, GFile->Path); }
+	} DropFile;
+
 	GFile->Config.LoadFile(GFile->Path);
 	FIniModel Before;
 	std::map<FString, std::pair<FString, std::vector<FString>>> Keys;

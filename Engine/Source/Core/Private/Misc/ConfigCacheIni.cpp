@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 DEFINE_LOG_CATEGORY_STATIC(LogConfig, Log, All);
@@ -33,6 +34,28 @@ namespace
 		return Out;
 	}
 
+	char16_t FoldChar(char16_t Char)
+	{
+		return (Char >= u'A' && Char <= u'Z') ? char16_t(Char - u'A' + u'a') : Char;
+	}
+
+	/** Lower(A) == Lower(B) without building either: keys are compared this way on every lookup. */
+	bool EqualsFolded(const FText16& A, const FText16& B)
+	{
+		if (A.size() != B.size())
+		{
+			return false;
+		}
+		for (size_t Index = 0; Index < A.size(); ++Index)
+		{
+			if (FoldChar(A[Index]) != FoldChar(B[Index]))
+			{
+				return false;
+			}
+		}
+		return true;
+	}
+
 	FText16 Trim(const FText16& In)
 	{
 		const size_t Start = In.find_first_not_of(u" \t\r\n");
@@ -51,16 +74,14 @@ namespace
 
 		void RemoveKey(const FText16& Key)
 		{
-			const FText16 Folded = Lower(Key);
-			std::erase_if(Pairs, [&](const auto& Pair) { return Lower(Pair.first) == Folded; });
+			std::erase_if(Pairs, [&](const auto& Pair) { return EqualsFolded(Pair.first, Key); });
 		}
 
 		bool HasPair(const FText16& Key, const FText16& Value) const
 		{
-			const FText16 Folded = Lower(Key);
 			for (const auto& Pair : Pairs)
 			{
-				if (Lower(Pair.first) == Folded && Pair.second == Value)
+				if (EqualsFolded(Pair.first, Key) && Pair.second == Value)
 				{
 					return true;
 				}
@@ -75,10 +96,9 @@ namespace
 
 		FIniSection* Find(const FText16& Name)
 		{
-			const FText16 Folded = Lower(Name);
 			for (FIniSection& Section : Sections)
 			{
-				if (Lower(Section.Name) == Folded)
+				if (EqualsFolded(Section.Name, Name))
 				{
 					return &Section;
 				}
@@ -223,8 +243,7 @@ namespace
 					break;
 				case u'-':
 				{
-					const FText16 Folded = Lower(Key);
-					std::erase_if(Current->Pairs, [&](const auto& Pair) { return Lower(Pair.first) == Folded && Pair.second == Value; });
+					std::erase_if(Current->Pairs, [&](const auto& Pair) { return EqualsFolded(Pair.first, Key) && Pair.second == Value; });
 					break;
 				}
 				case u'!':
@@ -245,18 +264,22 @@ namespace
 		}
 	}
 
-	/** Whether the file's bytes are text that reads back exactly: UTF-16 with its mark, or UTF-8 (with or without one). */
-	bool IsReadableText(const TArray<uint8>& Bytes)
+	/**
+	 * The file's text; returns whether its bytes are text that reads back exactly: UTF-16 with its mark, or UTF-8
+	 * (with or without one).
+	 */
+	bool DecodeIniText(const TArray<uint8>& Bytes, FText16& OutText)
 	{
+		FString Text;
+		FFileHelper::BufferToString(Text, Bytes.GetData(), Bytes.Num());
+		OutText = ToStd(Text);
 		if (Bytes.Num() >= 2 && ((Bytes[0] == 0xFF && Bytes[1] == 0xFE) || (Bytes[0] == 0xFE && Bytes[1] == 0xFF)))
 		{
 			return true;
 		}
 		const int32 Start = (Bytes.Num() >= 3 && Bytes[0] == 0xEF && Bytes[1] == 0xBB && Bytes[2] == 0xBF) ? 3 : 0;
-		FString Text;
-		FFileHelper::BufferToString(Text, Bytes.GetData() + Start, Bytes.Num() - Start);
 		// Bytes that are not UTF-8 (or a NUL) read as something else, so the text does not give them back.
-		return ToUtf8(*Text) == std::string(reinterpret_cast<const char*>(Bytes.GetData()) + Start, size_t(Bytes.Num() - Start));
+		return ToUtf8(*Text) == std::string_view(reinterpret_cast<const char*>(Bytes.GetData()) + Start, size_t(Bytes.Num() - Start));
 	}
 
 	bool ReadIniFile(const FText16& Path, FIniFile& Into)
@@ -266,13 +289,12 @@ namespace
 		{
 			return false;
 		}
-		if (!IsReadableText(Bytes))
+		FText16 Text;
+		if (!DecodeIniText(Bytes, Text))
 		{
 			UE_LOG(LogConfig, Warning, TEXT("%s is not UTF-8 text: what cannot be read is taken as U+FFFD, and the editor will not write this file"), Path.c_str());
 		}
-		FString Text;
-		FFileHelper::BufferToString(Text, Bytes.GetData(), Bytes.Num());
-		ApplyIniText(ToStd(Text), Path, Into);
+		ApplyIniText(Text, Path, Into);
 		return true;
 	}
 
@@ -296,13 +318,11 @@ namespace
 		const bool bExists = FFileHelper::LoadFileToArray(Bytes, Path.c_str());
 		// Writing the changed sections would also rewrite the bytes that could not be read: the file stays as it is,
 		// and the cached values keep what was set (reading it said so).
-		if (bExists && !IsReadableText(Bytes))
+		FText16 Old;
+		if (!DecodeIniText(Bytes, Old) && bExists)
 		{
 			return false;
 		}
-		FString Existing;
-		FFileHelper::BufferToString(Existing, Bytes.GetData(), Bytes.Num());
-		const FText16 Old = ToStd(Existing);
 
 		// Split into a preamble and blocks that each start with a header line.
 		struct FBlock
@@ -356,7 +376,7 @@ namespace
 			const FIniSection* Section = nullptr;
 			for (const FIniSection& Candidate : File.Sections)
 			{
-				Section = Lower(Candidate.Name) == Block.Name ? &Candidate : Section;
+				Section = EqualsFolded(Candidate.Name, Block.Name) ? &Candidate : Section;
 			}
 			if (Section && !Section->Pairs.empty())
 			{
@@ -412,10 +432,10 @@ namespace
 		{
 			return false;
 		}
-		const FText16 Folded = Lower(Key);
+		const FText16 Wanted = Key;
 		for (const auto& Pair : Section->Pairs)
 		{
-			if (Lower(Pair.first) == Folded)
+			if (EqualsFolded(Pair.first, Wanted))
 			{
 				OutValue = FromStd(Pair.second);
 				return true;
@@ -640,10 +660,10 @@ int32 FConfigCacheIni::GetArray(const TCHAR* Section, const TCHAR* Key, TArray<F
 	out_Arr.Empty();
 	if (const FIniSection* Found = Impl->FindSection(Section, Filename))
 	{
-		const FText16 Folded = Lower(Key);
+		const FText16 Wanted = Key;
 		for (const auto& Pair : Found->Pairs)
 		{
-			if (Lower(Pair.first) == Folded)
+			if (EqualsFolded(Pair.first, Wanted))
 			{
 				out_Arr.Add(FromStd(Pair.second));
 			}

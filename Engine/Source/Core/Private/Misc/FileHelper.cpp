@@ -19,7 +19,12 @@ namespace
 		{
 			return false;
 		}
-		Out.assign(std::istreambuf_iterator<char>(Stream), std::istreambuf_iterator<char>());
+		Out.clear();
+		char Chunk[16384];
+		while (Stream.read(Chunk, sizeof(Chunk)) || Stream.gcount() > 0)
+		{
+			Out.append(Chunk, size_t(Stream.gcount()));
+		}
 		return !Stream.bad();
 	}
 
@@ -120,11 +125,8 @@ bool FFileHelper::LoadFileToArray(TArray<uint8>& Result, const TCHAR* Filename, 
 	{
 		return false;
 	}
-	Result.Empty();
-	for (char Byte : Bytes)
-	{
-		Result.Add(uint8(Byte));
-	}
+	Result.Empty(int32(Bytes.size()));
+	Result.Append(reinterpret_cast<const uint8*>(Bytes.data()), int32(Bytes.size()));
 	return true;
 }
 
