@@ -9,7 +9,8 @@
 #
 # Each fuzzer starts from its seeds in Fuzz/Corpus/<Target>/ (found crash inputs stay there as regression seeds, so a
 # regression shows at start) and from what earlier runs kept in Build/fuzz/Corpus/<Target>/, where new inputs go.
-# A finding is written to Build/fuzz/Artifacts/<Target>/; replay it with Build/fuzz/Binaries/<Target> <file>.
+# A finding is written to Build/fuzz/Artifacts/<Target>/; replay it with Build/fuzz/Binaries/<Target> <file>. Each run's
+# libFuzzer output is kept in Build/fuzz/Logs/<Target>-<date>-<time>.log.
 set -euo pipefail
 Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$Root"
@@ -46,8 +47,10 @@ cmake --build --preset fuzz -j2 --target "${Targets[@]}" >&2
 Build="$Root/Build/fuzz"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_stack_use_after_return=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-Logs="$(mktemp -d)"
-trap 'rm -rf "$Logs"' EXIT
+# Logs stay: a long run's progress lines ("#N ... exec/s") are the record of how far it got, even if it is stopped.
+Logs="$Build/Logs"
+mkdir -p "$Logs"
+Stamp="$(date +%Y%m%d-%H%M%S)"
 
 Summary=()
 Failed=()
@@ -67,22 +70,23 @@ for Target in "${Targets[@]}"; do
 	if [ -f "$Root/Fuzz/$Target.dict" ]; then
 		Options+=("-dict=$Root/Fuzz/$Target.dict")
 	fi
-	echo "== $Target ${Options[*]}" >&2
+	Log="$Logs/$Target-$Stamp.log"
+	echo "== $Target ${Options[*]} (log: $Log)" >&2
 	Status=0
-	(cd "$Build/Binaries" && "./$Target" "${Options[@]}" "$Work" "$Root/Fuzz/Corpus/$Target") >"$Logs/$Target.log" 2>&1 || Status=$?
-	grep -E '^#[0-9]+' "$Logs/$Target.log" | tail -n 3 >&2 || true
-	Runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$Logs/$Target.log" | tail -n 1)"
-	Last="$(grep -E '^#[0-9]+.*cov: ' "$Logs/$Target.log" | tail -n 1 || true)"
+	(cd "$Build/Binaries" && "./$Target" "${Options[@]}" "$Work" "$Root/Fuzz/Corpus/$Target") >"$Log" 2>&1 || Status=$?
+	grep -E '^#[0-9]+' "$Log" | tail -n 3 >&2 || true
+	Runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$Log" | tail -n 1)"
+	Last="$(grep -E '^#[0-9]+.*cov: ' "$Log" | tail -n 1 || true)"
 	Cov="$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$Last")"
 	Ft="$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$Last")"
 	Corpus="$(sed -n 's/.* corp: \([0-9]*\/[0-9A-Za-z]*\).*/\1/p' <<<"$Last")"
 	if [ "$Status" -eq 0 ]; then
 		Outcome="no finding"
 	else
-		Outcome="FINDING (exit $Status): $(grep -m1 -E 'Fuzz finding|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|Fatal error|Assertion failed' "$Logs/$Target.log" || echo 'see the log below')"
+		Outcome="FINDING (exit $Status): $(grep -m1 -E 'Fuzz finding|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|Fatal error|Assertion failed' "$Log" || echo 'see the log below')"
 		Failed+=("$Target")
 		echo "---- $Target log (tail)" >&2
-		tail -n 60 "$Logs/$Target.log" >&2
+		tail -n 60 "$Log" >&2
 		ls -1 "$Artifacts" >&2 || true
 	fi
 	Summary+=("$(printf '%-24s %12s %8s %8s %12s  %s' "$Target" "${Runs:--}" "${Cov:--}" "${Ft:--}" "${Corpus:--}" "$Outcome")")
