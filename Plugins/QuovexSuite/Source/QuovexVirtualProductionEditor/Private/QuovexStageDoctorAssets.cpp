@@ -69,7 +69,15 @@ namespace QuovexStageDoctor
 					TEXT("Wait for the editor window to come up."));
 				return;
 			}
-			const FAssetData Asset = IAssetRegistry::GetChecked().GetAssetByObjectPath(Tab.WidgetPath);
+			const IAssetRegistry* AssetRegistry = IAssetRegistry::Get();
+			if (!AssetRegistry)
+			{
+				Report.Add(EQuovexDoctorSeverity::Warning, PanelsArea, Id,
+					TEXT("The asset registry is not up yet, so the panel's Blueprint cannot be looked for."),
+					TEXT("Wait for the editor to finish loading, then ask again."));
+				return;
+			}
+			const FAssetData Asset = AssetRegistry->GetAssetByObjectPath(Tab.WidgetPath);
 			if (!Asset.IsValid())
 			{
 				Report.Add(EQuovexDoctorSeverity::Problem, PanelsArea, Id,
@@ -140,8 +148,8 @@ namespace QuovexStageDoctor
 		const FString Setting = TEXT("LiveLinkPresetName");
 		// Not created here: the default object would load its configuration, and the doctor changes nothing.
 		const UQuovexVirtualProductionSettings* Settings = Cast<UQuovexVirtualProductionSettings>(UQuovexVirtualProductionSettings::StaticClass()->GetDefaultObject(false));
-		IAssetRegistry& AssetRegistry = IAssetRegistry::GetChecked();
-		if (!Settings || AssetRegistry.IsLoadingAssets())
+		const IAssetRegistry* AssetRegistry = IAssetRegistry::Get();
+		if (!Settings || !AssetRegistry || AssetRegistry->IsLoadingAssets())
 		{
 			Report.Add(EQuovexDoctorSeverity::Warning, PresetArea, Setting,
 				TEXT("The asset registry has not finished its scan, so the preset has not been applied yet."),
@@ -150,7 +158,7 @@ namespace QuovexStageDoctor
 		}
 
 		TArray<FAssetData> Presets;
-		AssetRegistry.GetAssetsByClass(ULiveLinkPreset::StaticClass()->GetClassPathName(), Presets, false);
+		AssetRegistry->GetAssetsByClass(ULiveLinkPreset::StaticClass()->GetClassPathName(), Presets, false);
 		TArray<FString> PresetNames;
 		TArray<FAssetData> Matches;
 		const FString& Name = Settings->LiveLinkPresetName;

@@ -58,8 +58,11 @@ void FQuovexVirtualProductionEditorModule::StartupModule()
 	FQuovexCommands::Register();
 	FQuovexVirtualProductionStyle::Register();
 
-	// Registered even in a game run: a game launched from the editor still picks up the stage's preset.
-	IAssetRegistry::GetChecked().OnFilesLoaded().AddRaw(this, &FQuovexVirtualProductionEditorModule::OnFilesLoaded);
+	// Registered even in a game run: a game launched from the editor still picks up the stage's preset. The registry
+	// is up before any plugin module starts.
+	IAssetRegistry* AssetRegistry = IAssetRegistry::Get();
+	check(AssetRegistry);
+	AssetRegistry->OnFilesLoaded().AddRaw(this, &FQuovexVirtualProductionEditorModule::OnFilesLoaded);
 
 	if (IsRunningGame())
 	{
@@ -130,7 +133,8 @@ void FQuovexVirtualProductionEditorModule::DisableEditorAutoSave()
 void FQuovexVirtualProductionEditorModule::OnFilesLoaded()
 {
 	TArray<FAssetData> PresetAssets;
-	IAssetRegistry::GetChecked().GetAssetsByClass(ULiveLinkPreset::StaticClass()->GetClassPathName(), PresetAssets, false);
+	// Called by the registry, which is therefore up.
+	IAssetRegistry::Get()->GetAssetsByClass(ULiveLinkPreset::StaticClass()->GetClassPathName(), PresetAssets, false);
 
 	const UQuovexVirtualProductionSettings* Settings = GetDefault<UQuovexVirtualProductionSettings>();
 	if (!Settings)
