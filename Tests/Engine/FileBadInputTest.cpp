@@ -275,6 +275,9 @@ TEST_F(FileBadInputTest, AnAssetFileThatIsNoAssetIsSkippedByNameAndStaysAsItWas)
 		{ "LongClass", R"({ "Class": "/Script/Engine.)" + std::string(1030, 'C') + R"(" })", TEXT("holds a name of 1045 characters") },
 		{ "LongSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": ")" + std::string(1024, 'S') + R"(", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("holds a name of 1024 characters") },
 		{ "LongPropertyName", R"({ "Class": "/Script/Engine.Actor", "Properties": { ")" + std::string(2000, 'P') + R"(": "1" } })", TEXT("holds a name of 2000 characters") },
+		{ "DottedSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Root.Mesh", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("the object name \"Root.Mesh\" holds '.' or ':'") },
+		{ "ColonName", R"({ "Class": "/Script/Engine.Actor", "Name": "Stage:Camera" })", TEXT("the object name \"Stage:Camera\" holds '.' or ':'") },
+		{ "TwinSubobjects", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Mesh", "Class": "/Script/Engine.SceneComponent" }, { "Name": "MESH", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("TwinSubobjects has two subobjects named MESH") },
 	};
 	WriteProject("Stage");
 	for (const FBadFile& Bad : Files)

@@ -1,6 +1,7 @@
 #include "AssetFile.h"
 
 #include "AssetRegistryLog.h"
+#include "Containers/Set.h"
 #include "StringConversion.h"
 #include "Templates/Casts.h"
 #include "UObject/Class.h"
@@ -158,6 +159,13 @@ namespace
 	/** Creates (or finds, for default subobjects) the object and its subobjects; children come first in OutObjects. */
 	bool CreateObjects(const FJson& Json, UObject* Outer, const FString& Name, EObjectFlags Flags, const FString& Filename, TArray<FPendingObject>& OutObjects, UObject*& OutObject)
 	{
+		// The object is looked for by name below: a name holding a path's delimiters would be read as a path, and
+		// never found as itself.
+		if (Name.Contains(TEXT(".")) || Name.Contains(TEXT(":")))
+		{
+			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: the object name \"%s\" holds '.' or ':', which separate the parts of an object path"), *Filename, *Name);
+			return false;
+		}
 		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
 		UClass* Class = FindClassByPath(ClassPath);
 		if (Class == nullptr && Outer->IsA(UPackage::StaticClass()))
@@ -192,6 +200,8 @@ namespace
 				UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: \"Subobjects\" of %s is not a list"), *Filename, *Name);
 				return false;
 			}
+			// Names compare without case, as FNames do; the package that saved this text could not have held both.
+			TSet<FName> ChildNames;
 			for (const FJson& Subobject : Subobjects)
 			{
 				if (!Subobject.is_object() || !Subobject.contains("Name") || !Subobject["Name"].is_string() || !Subobject.contains("Class") || !Subobject["Class"].is_string())
@@ -199,8 +209,16 @@ namespace
 					UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: a subobject of %s has no \"Name\" and \"Class\" strings"), *Filename, *Name);
 					return false;
 				}
+				const FString ChildName = AssetStrings::FromUtf8(Subobject["Name"].get<std::string>());
+				bool bAlreadyNamed = false;
+				ChildNames.Add(FName(*ChildName), &bAlreadyNamed);
+				if (bAlreadyNamed)
+				{
+					UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: %s has two subobjects named %s"), *Filename, *Name, *ChildName);
+					return false;
+				}
 				UObject* Child = nullptr;
-				if (!CreateObjects(Subobject, Object, AssetStrings::FromUtf8(Subobject["Name"].get<std::string>()), RF_Public, Filename, OutObjects, Child))
+				if (!CreateObjects(Subobject, Object, ChildName, RF_Public, Filename, OutObjects, Child))
 				{
 					return false;
 				}
