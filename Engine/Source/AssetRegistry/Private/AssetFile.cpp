@@ -159,8 +159,7 @@ namespace
 	/** Creates (or finds, for default subobjects) the object and its subobjects; children come first in OutObjects. */
 	bool CreateObjects(const FJson& Json, UObject* Outer, const FString& Name, EObjectFlags Flags, const FString& Filename, TArray<FPendingObject>& OutObjects, UObject*& OutObject)
 	{
-		// The object is looked for by name below: a name holding a path's delimiters would be read as a path, and
-		// never found as itself.
+		// A name holding a path's delimiters makes a path to the object that reads as another object's.
 		if (Name.Contains(TEXT(".")) || Name.Contains(TEXT(":")))
 		{
 			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: the object name \"%s\" holds '.' or ':', which separate the parts of an object path"), *Filename, *Name);
@@ -181,7 +180,9 @@ namespace
 			OutObject = nullptr;
 			return true;
 		}
-		UObject* Object = FindObject<UObject>(Outer, *Name);
+		// By name alone, as the engine's linker finds an export's object: the text is a name, not a path to resolve.
+		const FName ObjectName(*Name);
+		UObject* Object = FindObjectFast<UObject>(Outer, ObjectName);
 		if (Object != nullptr && !Object->IsA(Class))
 		{
 			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: %s exists already as a %s, not a %s"), *Filename, *Object->GetPathName(), *Object->GetClass()->GetName(), *ClassPath);
@@ -189,7 +190,7 @@ namespace
 		}
 		if (Object == nullptr)
 		{
-			Object = NewObject<UObject>(Outer, Class, FName(*Name), Flags);
+			Object = NewObject<UObject>(Outer, Class, ObjectName, Flags);
 		}
 
 		if (Json.contains("Subobjects"))
