@@ -270,6 +270,7 @@ TEST_F(FileBadInputTest, AnAssetFileThatIsNoAssetIsSkippedByNameAndStaysAsItWas)
 		{ "ClassNumber", R"({ "Class": 7 })", TEXT("has no \"Class\" string") },
 		{ "EmptyName", R"({ "Class": "/Script/Engine.Actor", "Name": "" })", TEXT("its \"Name\" is not a name") },
 		{ "UnknownClass", R"({ "Class": "/Script/Stage.NoSuchClass" })", TEXT("unknown class /Script/Stage.NoSuchClass") },
+		{ "AbstractClass", R"({ "Class": "/Script/Engine.ActorComponent" })", TEXT("abstract class /Script/Engine.ActorComponent for AbstractClass") },
 		{ "SubobjectsObject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": { "Name": "A" } })", TEXT("is not a list") },
 		{ "LongName", R"({ "Class": "/Script/Engine.Actor", "Name": ")" + std::string(1100, 'N') + R"(" })", TEXT("holds a name of 1100 characters") },
 		{ "LongClass", R"({ "Class": "/Script/Engine.)" + std::string(1030, 'C') + R"(" })", TEXT("holds a name of 1045 characters") },

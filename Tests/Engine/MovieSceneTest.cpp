@@ -354,6 +354,7 @@ TEST_F(MovieSceneTest, DamagedChannelDataIsReportedWithItsChannelAndTheRestOfThe
 					"RotationY": "(Times=(0,100),Values=((Value=4,Colour=Red),(Value=5)),Spin=3)",
 					"RotationZ": "not a channel"
 				} } ] },
+			{ "Name": "Base", "Class": "/Script/MovieScene.MovieSceneTrack" },
 			{ "Name": "Focus", "Class": "/Script/MovieSceneTracks.MovieSceneDoubleTrack",
 				"Properties": { "Sections": "(/Game/Takes/Damaged.Damaged:MovieScene.Focus.Section)" },
 				"Subobjects": [ { "Name": "Section", "Class": "/Script/MovieSceneTracks.MovieSceneDoubleSection", "Properties": { "DoubleCurve": "(Times=(0),Values=((Value=2.8)))" } } ] }
@@ -377,7 +378,8 @@ TEST_F(MovieSceneTest, DamagedChannelDataIsReportedWithItsChannelAndTheRestOfThe
 	EXPECT_EQ(CastChecked<UMovieSceneDoubleSection>(Bindings[1].GetTracks()[0]->GetAllSections()[0])->GetChannel().GetValues()[0].Value, 2.8);
 
 	EXPECT_EQ(Log.Count(TEXT("unknown class /Script/NoSuchPlugin.MovieSceneLensTrack for Lens"), ELogVerbosity::Warning), 1);
-	EXPECT_EQ(Log.Count(TEXT("Damaged.uasset.json"), ELogVerbosity::Warning), 1);
+	EXPECT_EQ(Log.Count(TEXT("abstract class /Script/MovieScene.MovieSceneTrack for Base; it is not loaded"), ELogVerbosity::Warning), 1);
+	EXPECT_EQ(Log.Count(TEXT("Damaged.uasset.json"), ELogVerbosity::Warning), 2);
 	EXPECT_EQ(Log.Count(TEXT("binding \"QuovexCamera\" has no track /Game/Takes/Damaged.Damaged:MovieScene.Lens"), ELogVerbosity::Warning), 1);
 	const FString Prefix = FString(UTF8_TO_TCHAR(Section.c_str())) + TEXT(", channel ");
 	EXPECT_EQ(Log.Count(*(Prefix + TEXT("Location.X")), ELogVerbosity::Warning), 0);

@@ -167,16 +167,19 @@ namespace
 		}
 		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
 		UClass* Class = FindClassByPath(ClassPath);
-		if (Class == nullptr && Outer->IsA(UPackage::StaticClass()))
+		// An abstract class has no objects of its own: such an object is as unusable as one of a missing class.
+		const TCHAR* const Unusable = Class == nullptr ? TEXT("unknown class") : Class->HasAnyClassFlags(CLASS_Abstract) ? TEXT("abstract class")
+																														 : nullptr;
+		if (Unusable && Outer->IsA(UPackage::StaticClass()))
 		{
-			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: unknown class %s for %s"), *Filename, *ClassPath, *Name);
+			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: %s %s for %s"), *Filename, Unusable, *ClassPath, *Name);
 			return false;
 		}
-		if (Class == nullptr)
+		if (Unusable)
 		{
 			// As the engine's linker does with an export whose class is missing: the rest of the package loads, and
 			// references to the object (and to its own subobjects) load as null.
-			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: unknown class %s for %s; it is not loaded"), *Filename, *ClassPath, *Name);
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: %s %s for %s; it is not loaded"), *Filename, Unusable, *ClassPath, *Name);
 			OutObject = nullptr;
 			return true;
 		}
