@@ -5,6 +5,7 @@
 #include "HostTestSupport.h"
 
 #include "EditorHost.h"
+#include "Components/SceneComponent.h"
 #include "GameFramework/Actor.h"
 #include "HostLogCapture.h"
 #include "Misc/App.h"
@@ -323,6 +324,42 @@ TEST_F(FileBadInputTest, AnOverlongNameInAPropertyIsSkippedByNameWhileLongTextLo
 	ASSERT_NE(Tagged, nullptr) << Dump(Log);
 	ASSERT_EQ(Tagged->Tags.Num(), 2);
 	EXPECT_EQ(Tagged->Tags[1].ToString().Len(), NAME_SIZE - 1);
+}
+
+TEST_F(FileBadInputTest, AnAttachmentLoopInAFileIsCutAtLoadSoLocationsCanBeAsked)
+{
+	// Root follows itself; in the second actor A and B follow each other, and C hangs below the loop.
+	WriteProject("Stage");
+	WriteFile(Temp.Path("Stage/Content/Loops/Self.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "RootComponent": "/Game/Loops/Self.Self.Root" },
+		"Subobjects": [ { "Name": "Root", "Class": "/Script/Engine.SceneComponent", "Properties": { "RelativeLocation": "(X=1,Y=2,Z=3)", "AttachParent": "/Game/Loops/Self.Self.Root" } } ] })J");
+	WriteFile(Temp.Path("Stage/Content/Loops/Pair.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "RootComponent": "/Game/Loops/Pair.Pair.C" }, "Subobjects": [
+		{ "Name": "C", "Class": "/Script/Engine.SceneComponent", "Properties": { "RelativeLocation": "(X=100,Y=0,Z=0)", "AttachParent": "/Game/Loops/Pair.Pair.A" } },
+		{ "Name": "A", "Class": "/Script/Engine.SceneComponent", "Properties": { "RelativeLocation": "(X=10,Y=0,Z=0)", "AttachParent": "/Game/Loops/Pair.Pair.B" } },
+		{ "Name": "B", "Class": "/Script/Engine.SceneComponent", "Properties": { "RelativeLocation": "(X=1,Y=0,Z=0)", "AttachParent": "/Game/Loops/Pair.Pair.A" } } ] })J");
+	FHostLogCapture Log;
+	ASSERT_TRUE(Boot("Stage")) << Dump(Log);
+	auto Warnings = [&Log](const TCHAR* Text) {
+		int32 Count = 0;
+		for (const FString& Line : Log.GetLines())
+		{
+			Count += Line.Contains(TEXT("Warning")) && Line.Contains(Text) ? 1 : 0;
+		}
+		return Count;
+	};
+
+	const AActor* Self = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/Loops/Self.Self")));
+	ASSERT_NE(Self, nullptr) << Dump(Log);
+	ASSERT_NE(Self->GetRootComponent(), nullptr);
+	EXPECT_EQ(Self->GetRootComponent()->GetAttachParent(), nullptr);
+	EXPECT_EQ(Self->GetRootComponent()->GetComponentLocation(), FVector(1.0, 2.0, 3.0));
+	EXPECT_EQ(Warnings(TEXT("/Game/Loops/Self.Self:Root: its attach parents lead back to itself, so it is detached")), 1) << Dump(Log);
+
+	const AActor* Pair = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/Loops/Pair.Pair")));
+	ASSERT_NE(Pair, nullptr) << Dump(Log);
+	// One link of the loop is cut (the first of its members to load, A); C still hangs below A.
+	EXPECT_EQ(Warnings(TEXT("/Game/Loops/Pair.Pair:A: its attach parents lead back to itself, so it is detached")), 1) << Dump(Log);
+	EXPECT_EQ(Warnings(TEXT("Pair.Pair:B: its attach parents")), 0) << Dump(Log);
+	EXPECT_EQ(Pair->GetRootComponent()->GetComponentLocation(), FVector(110.0, 0.0, 0.0));
 }
 
 TEST_F(FileBadInputTest, AStartupMapThatIsNoMapLeavesAnEmptyEditorAndTheFileAsItWas)

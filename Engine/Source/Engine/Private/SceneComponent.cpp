@@ -1,5 +1,10 @@
 #include "Components/SceneComponent.h"
 
+#include "Containers/Set.h"
+#include "Logging/LogMacros.h"
+
+DEFINE_LOG_CATEGORY_STATIC(LogSceneComponent, Log, All);
+
 namespace
 {
 	/** A rotation as the three world directions of its local axes. */
@@ -46,6 +51,29 @@ USceneComponent::USceneComponent(const FObjectInitializer& ObjectInitializer)
 	, RelativeRotation(FRotator::ZeroRotator)
 	, AttachParent(nullptr)
 {
+}
+
+void USceneComponent::PostLoad()
+{
+	Super::PostLoad();
+	// Attaching refuses a loop, but a file can still name one, and every world transform would then recurse without
+	// end: the component whose parents lead back to it is detached. A loop further up is cut by its own members.
+	TSet<const USceneComponent*> Seen;
+	for (const USceneComponent* Parent = AttachParent; Parent != nullptr; Parent = Parent->AttachParent)
+	{
+		if (Parent == this)
+		{
+			UE_LOG(LogSceneComponent, Warning, TEXT("%s: its attach parents lead back to itself, so it is detached"), *GetPathName());
+			AttachParent = nullptr;
+			return;
+		}
+		bool bSeen = false;
+		Seen.Add(Parent, &bSeen);
+		if (bSeen)
+		{
+			return;
+		}
+	}
 }
 
 void USceneComponent::SetupAttachment(USceneComponent* InParent, FName InSocketName)

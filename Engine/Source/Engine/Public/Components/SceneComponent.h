@@ -23,6 +23,10 @@ public:
 	UPROPERTY(EditAnywhere, BlueprintReadOnly, Category = Transform)
 	FRotator RelativeRotation;
 
+	//~ Begin UObject Interface
+	virtual void PostLoad() override;
+	//~ End UObject Interface
+
 	/** Attaches this component to Parent before registration. */
 	void SetupAttachment(USceneComponent* InParent, FName InSocketName = NAME_None);
 
