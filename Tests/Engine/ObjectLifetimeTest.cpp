@@ -39,6 +39,17 @@ TEST(ObjectLifetimeTest, NamesAreUniqueInTheirOuterAndPathsUseTheEngineSeparator
 	EXPECT_EQ(FindObject<UReflectionTestObject>(Asset, TEXT("Inner")), Inner);
 	EXPECT_EQ(FindObject<UReflectionTestDerived>(Asset, TEXT("Inner")), nullptr);
 
+	// A part too long to be a name finds nothing (and makes no name): a bare name is one part, a path is split at its
+	// delimiters, so a long path of short parts is still looked up.
+	const FString Long = FString::ChrN(NAME_SIZE, TEXT('A'));
+	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *Long), nullptr);
+	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *(TEXT("\"Asset ") + Long.Left(600) + TEXT(".") + Long.Left(600) + TEXT("\""))), nullptr);
+	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/") + Long)), nullptr);
+	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/LifetimeTest/Asset.Asset:") + Long)), nullptr);
+	EXPECT_EQ(FindObject<UObject>(Asset, *(TEXT("Inner.") + Long)), nullptr);
+	UReflectionTestObject* LongestNamed = NewObject<UReflectionTestObject>(Deeper, *Long.Left(NAME_SIZE - 1));
+	EXPECT_EQ(FindObject<UObject>(Asset, *(TEXT("Inner.Deeper.") + Long.Left(NAME_SIZE - 1))), LongestNamed);
+
 	EXPECT_TRUE(Inner->Rename(TEXT("Renamed")));
 	EXPECT_EQ(FindObject<UReflectionTestObject>(Asset, TEXT("Inner")), nullptr);
 	EXPECT_EQ(Deeper->GetPathName(), FString(TEXT("/Game/LifetimeTest/Asset.Asset:Renamed.Deeper")));

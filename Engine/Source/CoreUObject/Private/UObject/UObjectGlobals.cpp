@@ -281,6 +281,24 @@ UObject* StaticFindObjectFast(UClass* Class, UObject* InOuter, FName InName, boo
 	return Found;
 }
 
+/**
+ * Whether every part of the path (split at Delimiters) is short enough to be a name. No object has a longer name (making
+ * one fails the name check), so a path with a longer part finds nothing.
+ */
+static bool HasOnlyNameSizedParts(const FString& Path, const TCHAR* Delimiters)
+{
+	int32 Run = 0;
+	for (TCHAR Char : Path)
+	{
+		Run = FCString::Strchr(Delimiters, Char) != nullptr ? 0 : Run + 1;
+		if (Run >= NAME_SIZE)
+		{
+			return false;
+		}
+	}
+	return true;
+}
+
 static UObject* FindByPath(UClass* Class, const FString& InPath, bool bExactClass)
 {
 	FString PackageName;
@@ -315,6 +333,12 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 	checkf(Name != nullptr, TEXT("StaticFindObject needs a name"));
 	const FString Path = StripObjectPath(FString(Name));
 	if (Path.IsEmpty() || Path == TEXT("None"))
+	{
+		return nullptr;
+	}
+	// A path is split at these delimiters below; a bare name is one name.
+	if (!HasOnlyNameSizedParts(Path, InOuter ? TEXT(".") : Path.StartsWith(TEXT("/")) ? TEXT(".:")
+																					  : TEXT("")))
 	{
 		return nullptr;
 	}
