@@ -247,3 +247,31 @@ TEST(BlueprintAssets, LoadingMakesAGeneratedClassFromTheParent)
 	EXPECT_EQ(Orphan->GeneratedClass, nullptr);
 	EXPECT_EQ(Log.Count(TEXT("BP_Orphan has no parent class"), ELogVerbosity::Warning), 1);
 }
+
+TEST(BlueprintAssets, ABlueprintWhoseClassNameIsTakenOrTooLongHasNoClassAndTheRestLoads)
+{
+	FScopedTestEngine Engine;
+	// Two Blueprints of one name in one package (the file can nest them; the engine's packages cannot), a package whose
+	// asset holds the name a Blueprint's class would take, and a Blueprint whose name leaves no room for "_C".
+	Engine.WriteProjectFile("Content/Blueprints/BP_Twins.uasset.json", R"({ "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.CameraActor" },
+		"Subobjects": [ { "Name": "Inner", "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "BP_Twins", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] } ] })");
+	Engine.WriteProjectFile("Content/Blueprints/BP_Taken.uasset.json", R"({ "Class": "/Script/Engine.Actor", "Name": "Thing_C",
+		"Subobjects": [ { "Name": "Thing", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] })");
+	const std::string Long(NAME_SIZE - 2, 'L');
+	Engine.WriteProjectFile("Content/Blueprints/BP_Long.uasset.json", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": ")" + Long + R"(", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] })");
+
+	FEngineTestLogCapture Log;
+	// Children load first: the nested twin takes BP_Twins_C, the top-level one finds it taken.
+	UBlueprint* Twins = LoadObject<UBlueprint>(nullptr, TEXT("/Game/Blueprints/BP_Twins.BP_Twins"));
+	ASSERT_NE(Twins, nullptr);
+	EXPECT_EQ(Twins->GeneratedClass, nullptr);
+	EXPECT_EQ(Log.Count(TEXT("Blueprint /Game/Blueprints/BP_Twins.BP_Twins cannot make its class: /Game/Blueprints/BP_Twins.BP_Twins_C is taken by a BlueprintGeneratedClass"), ELogVerbosity::Warning), 1);
+
+	AActor* Taken = LoadObject<AActor>(nullptr, TEXT("/Game/Blueprints/BP_Taken.Thing_C"));
+	ASSERT_NE(Taken, nullptr);
+	EXPECT_EQ(Log.Count(TEXT("Thing cannot make its class: /Game/Blueprints/BP_Taken.Thing_C is taken by a Actor; it has no generated class"), ELogVerbosity::Warning), 1);
+
+	AActor* Holder = LoadObject<AActor>(nullptr, TEXT("/Game/Blueprints/BP_Long.BP_Long"));
+	ASSERT_NE(Holder, nullptr);
+	EXPECT_EQ(Log.Count(TEXT("has a name too long for its class's (1024 characters, names take up to 1023)"), ELogVerbosity::Warning), 1);
+}

@@ -27,7 +27,19 @@ void UBlueprint::PostLoad()
 		return;
 	}
 
-	UE::ObjectHost::FRuntimeClassBuilder Builder(*(GetName() + TEXT("_C")), ParentClass, GetOutermost());
+	// The class sits in the package beside the Blueprint: its name must be free there and fit in a name.
+	const FString ClassName = GetName() + TEXT("_C");
+	if (ClassName.Len() >= NAME_SIZE)
+	{
+		UE_LOG(LogBlueprint, Warning, TEXT("Blueprint %s has a name too long for its class's (%d characters, names take up to %d); it has no generated class"), *GetPathName(), ClassName.Len(), NAME_SIZE - 1);
+		return;
+	}
+	if (UObject* Taken = StaticFindObjectFast(nullptr, GetOutermost(), FName(*ClassName)))
+	{
+		UE_LOG(LogBlueprint, Warning, TEXT("Blueprint %s cannot make its class: %s is taken by a %s; it has no generated class"), *GetPathName(), *Taken->GetPathName(), *Taken->GetClass()->GetName());
+		return;
+	}
+	UE::ObjectHost::FRuntimeClassBuilder Builder(*ClassName, ParentClass, GetOutermost());
 	Builder.SetClassOfClass(GetBlueprintClass());
 	for (const FBPInterfaceDescription& Description : ImplementedInterfaces)
 	{
