@@ -257,8 +257,14 @@ TEST(BlueprintAssets, ABlueprintWhoseClassNameIsTakenOrTooLongHasNoClassAndTheRe
 		"Subobjects": [ { "Name": "Inner", "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "BP_Twins", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] } ] })");
 	Engine.WriteProjectFile("Content/Blueprints/BP_Taken.uasset.json", R"({ "Class": "/Script/Engine.Actor", "Name": "Thing_C",
 		"Subobjects": [ { "Name": "Thing", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] })");
-	const std::string Long(NAME_SIZE - 2, 'L');
-	Engine.WriteProjectFile("Content/Blueprints/BP_Long.uasset.json", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": ")" + Long + R"(", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] })");
+	// "Default__" + name + "_C" is the longest name a Blueprint makes: 1,013 characters leave it no room, 1,012 do.
+	const std::string TooLong(1013, 'L');
+	const std::string Longest(1012, 'K');
+	Engine.WriteProjectFile("Content/Blueprints/BP_Long.uasset.json", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [
+		{ "Name": ")"
+			+ TooLong + R"(", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } },
+		{ "Name": ")"
+			+ Longest + R"(", "Class": "/Script/Engine.Blueprint", "Properties": { "ParentClass": "/Script/Engine.Actor" } } ] })");
 
 	FEngineTestLogCapture Log;
 	// Children load first: the nested twin takes BP_Twins_C, the top-level one finds it taken.
@@ -273,5 +279,9 @@ TEST(BlueprintAssets, ABlueprintWhoseClassNameIsTakenOrTooLongHasNoClassAndTheRe
 
 	AActor* Holder = LoadObject<AActor>(nullptr, TEXT("/Game/Blueprints/BP_Long.BP_Long"));
 	ASSERT_NE(Holder, nullptr);
-	EXPECT_EQ(Log.Count(TEXT("has a name too long for its class's (1024 characters, names take up to 1023)"), ELogVerbosity::Warning), 1);
+	EXPECT_EQ(Log.Count(TEXT("has a name too long for its class's default object (1024 characters, names take up to 1023)"), ELogVerbosity::Warning), 1);
+	const UBlueprint* Fits = FindObject<UBlueprint>(Holder, UTF8_TO_TCHAR(Longest.c_str()));
+	ASSERT_NE(Fits, nullptr);
+	ASSERT_NE(Fits->GeneratedClass, nullptr);
+	EXPECT_EQ(Fits->GeneratedClass->GetDefaultObject()->GetName().Len(), NAME_SIZE - 1);
 }

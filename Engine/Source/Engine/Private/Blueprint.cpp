@@ -27,11 +27,13 @@ void UBlueprint::PostLoad()
 		return;
 	}
 
-	// The class sits in the package beside the Blueprint: its name must be free there and fit in a name.
+	// The class sits in the package beside the Blueprint: its name must be free there, and the longest name made
+	// from it, its default object's, must fit in a name.
 	const FString ClassName = GetName() + TEXT("_C");
-	if (ClassName.Len() >= NAME_SIZE)
+	const int32 DefaultObjectNameLen = FCString::Strlen(TEXT("Default__")) + ClassName.Len();
+	if (DefaultObjectNameLen >= NAME_SIZE)
 	{
-		UE_LOG(LogBlueprint, Warning, TEXT("Blueprint %s has a name too long for its class's (%d characters, names take up to %d); it has no generated class"), *GetPathName(), ClassName.Len(), NAME_SIZE - 1);
+		UE_LOG(LogBlueprint, Warning, TEXT("Blueprint %s has a name too long for its class's default object (%d characters, names take up to %d); it has no generated class"), *GetPathName(), DefaultObjectNameLen, NAME_SIZE - 1);
 		return;
 	}
 	if (UObject* Taken = StaticFindObjectFast(nullptr, GetOutermost(), FName(*ClassName)))
