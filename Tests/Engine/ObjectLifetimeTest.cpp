@@ -47,6 +47,9 @@ TEST(ObjectLifetimeTest, NamesAreUniqueInTheirOuterAndPathsUseTheEngineSeparator
 	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/") + Long)), nullptr);
 	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/LifetimeTest/Asset.Asset:") + Long)), nullptr);
 	EXPECT_EQ(FindObject<UObject>(Asset, *(TEXT("Inner.") + Long)), nullptr);
+	EXPECT_EQ(FindPackage(nullptr, *(TEXT("/Game/") + Long)), nullptr);
+	EXPECT_EQ(LoadPackage(nullptr, *(TEXT("/Game/") + Long), LOAD_None), nullptr);
+	EXPECT_EQ(StaticLoadObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/") + Long + TEXT(".Asset"))), nullptr);
 	UReflectionTestObject* LongestNamed = NewObject<UReflectionTestObject>(Deeper, *Long.Left(NAME_SIZE - 1));
 	EXPECT_EQ(FindObject<UObject>(Asset, *(TEXT("Inner.Deeper.") + Long.Left(NAME_SIZE - 1))), LongestNamed);
 

@@ -200,8 +200,30 @@ UPackage* GetTransientPackage()
 	return TransientPackage;
 }
 
+/**
+ * Whether every part of the path (split at Delimiters) is short enough to be a name. No object has a longer name (making
+ * one fails the name check), so a path with a longer part finds nothing.
+ */
+static bool HasOnlyNameSizedParts(const FString& Path, const TCHAR* Delimiters)
+{
+	int32 Run = 0;
+	for (TCHAR Char : Path)
+	{
+		Run = FCString::Strchr(Delimiters, Char) != nullptr ? 0 : Run + 1;
+		if (Run >= NAME_SIZE)
+		{
+			return false;
+		}
+	}
+	return true;
+}
+
 UPackage* FindPackage(UObject* InOuter, const TCHAR* PackageName)
 {
+	if (!HasOnlyNameSizedParts(PackageName, TEXT("")))
+	{
+		return nullptr;
+	}
 	UObjectBase* Found = FObjectTable::Get().FindInHash(InOuter, FName(PackageName));
 	return Found && ((UObject*)Found)->IsA(UPackage::StaticClass()) ? (UPackage*)Found : nullptr;
 }
@@ -279,24 +301,6 @@ UObject* StaticFindObjectFast(UClass* Class, UObject* InOuter, FName InName, boo
 		return nullptr;
 	}
 	return Found;
-}
-
-/**
- * Whether every part of the path (split at Delimiters) is short enough to be a name. No object has a longer name (making
- * one fails the name check), so a path with a longer part finds nothing.
- */
-static bool HasOnlyNameSizedParts(const FString& Path, const TCHAR* Delimiters)
-{
-	int32 Run = 0;
-	for (TCHAR Char : Path)
-	{
-		Run = FCString::Strchr(Delimiters, Char) != nullptr ? 0 : Run + 1;
-		if (Run >= NAME_SIZE)
-		{
-			return false;
-		}
-	}
-	return true;
 }
 
 static UObject* FindByPath(UClass* Class, const FString& InPath, bool bExactClass)
@@ -397,6 +401,14 @@ UObject* StaticFindFirstObject(UClass* Class, const TCHAR* Name, EFindFirstObjec
 UPackage* LoadPackage(UPackage* InOuter, const TCHAR* InLongPackageName, uint32 LoadFlags, FArchive* InReaderOverride, const void* InstancingContext)
 {
 	const FString PackageName = StripObjectPath(FString(InLongPackageName));
+	if (!HasOnlyNameSizedParts(PackageName, TEXT("")))
+	{
+		if (!(LoadFlags & (LOAD_NoWarn | LOAD_Quiet)))
+		{
+			UE_LOG(LogUObjectGlobals, Warning, TEXT("Failed to load '%s...': a package name takes up to %d characters"), *PackageName.Left(64), NAME_SIZE - 1);
+		}
+		return nullptr;
+	}
 	if (UPackage* Existing = FindPackage(nullptr, *PackageName))
 	{
 		if (Existing->HasAnyPackageFlags(PKG_CompiledIn) || Existing->HasAnyFlags(RF_WasLoaded | RF_LoadCompleted) || !PackageLoadHook())
