@@ -319,6 +319,27 @@ TEST_F(FileBadInputTest, AnOverlongNameInAPropertyIsSkippedByNameWhileLongTextLo
 	EXPECT_TRUE(Actor->Tags.IsEmpty());
 	EXPECT_TRUE(Reports(Log, Temp.Path("Stage/Content/Long/Actor.uasset.json"), TEXT("could not import Actor.Tags: its text holds a name of 1024 characters"))) << Dump(Log);
 
+	// A quoted name is read whole, delimiters and all; an array whose text fails part way keeps the value it had.
+	const std::string Spaced = [] {
+		std::string Out;
+		for (int32 Word = 0; Word < 500; ++Word)
+		{
+			Out += Word ? " AB" : "AB";
+		}
+		return Out;
+	}();
+	WriteFile(Temp.Path("Stage/Content/Long/Quoted.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "Tags": "(\"A\",\")J" + Spaced + R"J(\")" } })J");
+	WriteFile(Temp.Path("Stage/Content/Long/Cut.uasset.json"), R"J({ "Class": "/Script/Engine.Actor", "Properties": { "Tags": "(A,B,\"C" } })J");
+	for (const TCHAR* Path : { TEXT("/Game/Long/Quoted.Quoted"), TEXT("/Game/Long/Cut.Cut") })
+	{
+		const AActor* Kept = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, Path));
+		ASSERT_NE(Kept, nullptr) << Dump(Log);
+		EXPECT_TRUE(Kept->Tags.IsEmpty()) << TCHAR_TO_UTF8(Path);
+	}
+	EXPECT_TRUE(Reports(Log, Temp.Path("Stage/Content/Long/Quoted.uasset.json"), TEXT("could not import Quoted.Tags"))) << Dump(Log);
+	EXPECT_TRUE(Log.Contains(TEXT("Tags: a name of 1499 characters; names take up to 1023"))) << Dump(Log);
+	EXPECT_TRUE(Reports(Log, Temp.Path("Stage/Content/Long/Cut.uasset.json"), TEXT("could not import Cut.Tags"))) << Dump(Log);
+
 	// One character shorter is the longest name there is: it loads.
 	const AActor* Tagged = Cast<AActor>(StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/Long/Tagged.Tagged")));
 	ASSERT_NE(Tagged, nullptr) << Dump(Log);

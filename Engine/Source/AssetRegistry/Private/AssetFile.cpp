@@ -13,9 +13,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 // The stand-in asset form (one JSON document per package):
 //   { "Class": "/Script/Module.Class", "Properties": { "Name": "<text form>" }, "Subobjects": [ { "Name": ..., "Class": ..., ... } ] }
@@ -233,6 +235,32 @@ namespace
 		return true;
 	}
 
+	/**
+	 * Imports the text into the property; when the text fails part way (an array with some of its elements read), the
+	 * property is put back as it was, so a bad value never leaves half of one behind.
+	 */
+	bool ImportKeepingValueOnFailure(const FProperty* Property, UObject* Object, const FString& Text)
+	{
+		void* Value = Property->ContainerPtrToValuePtr<void>(Object);
+		std::vector<std::max_align_t> Saved((Property->GetSize() + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t) + 1);
+		uint8* SavedValue = reinterpret_cast<uint8*>(Saved.data());
+		for (int32 Index = 0; Index < Property->ArrayDim; ++Index)
+		{
+			Property->InitializeValue(SavedValue + Index * Property->GetElementSize());
+		}
+		Property->CopyCompleteValue(SavedValue, Value);
+		const bool bImported = Property->ImportText_Direct(*Text, Value, Object, PPF_None) != nullptr;
+		if (!bImported)
+		{
+			Property->CopyCompleteValue(Value, SavedValue);
+		}
+		for (int32 Index = 0; Index < Property->ArrayDim; ++Index)
+		{
+			Property->DestroyValue(SavedValue + Index * Property->GetElementSize());
+		}
+		return bImported;
+	}
+
 	/** Imports the "Properties" of one object; a bad value is reported and the property keeps its default. */
 	void ImportProperties(const FPendingObject& Pending, const FString& Filename)
 	{
@@ -276,7 +304,7 @@ namespace
 				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: could not import %s.%s: its text holds a name of %d characters; names take up to %d"), *Filename, *Object->GetName(), *PropertyName, NameRun, NAME_SIZE - 1);
 				continue;
 			}
-			if (Property->ImportText_Direct(*Text, Property->ContainerPtrToValuePtr<void>(Object), Object, PPF_None) == nullptr)
+			if (!ImportKeepingValueOnFailure(Property, Object, Text))
 			{
 				UE_LOG(LogAssetRegistry, Warning, TEXT("Asset file %s: could not import %s.%s from \"%s\""), *Filename, *Object->GetName(), *PropertyName, *Text);
 			}

@@ -511,6 +511,12 @@ const TCHAR* FNameProperty::ImportText_Internal(const TCHAR* Buffer, void* Data,
 		ReportImportError(ErrorText, FString::Printf(TEXT("%s: unterminated name"), *GetName()));
 		return nullptr;
 	}
+	// The engine fails a check on a longer name; text is input, so it is refused here instead.
+	if (Value.Len() >= NAME_SIZE)
+	{
+		ReportImportError(ErrorText, FString::Printf(TEXT("%s: a name of %d characters; names take up to %d"), *GetName(), Value.Len(), NAME_SIZE - 1));
+		return nullptr;
+	}
 	*(FName*)Data = Value.IsEmpty() ? NAME_None : FName(*Value);
 	return After;
 }

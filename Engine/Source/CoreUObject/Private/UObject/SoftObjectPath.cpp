@@ -28,13 +28,18 @@ bool FTopLevelAssetPath::TrySetPath(const FString& InPath)
 		return false;
 	}
 	int32 Dot = INDEX_NONE;
+	// A part too long to be a name names no asset (making the name would fail its check).
 	if (!Path.FindChar(TEXT('.'), Dot))
 	{
+		if (Path.Len() >= NAME_SIZE)
+		{
+			return false;
+		}
 		PackageName = FName(*Path);
 		return true;
 	}
 	const FString AssetPart = Path.Mid(Dot + 1);
-	if (AssetPart.IsEmpty() || AssetPart.Contains(TEXT(".")) || AssetPart.Contains(TEXT(":")))
+	if (AssetPart.IsEmpty() || AssetPart.Contains(TEXT(".")) || AssetPart.Contains(TEXT(":")) || Dot >= NAME_SIZE || AssetPart.Len() >= NAME_SIZE)
 	{
 		return false;
 	}
