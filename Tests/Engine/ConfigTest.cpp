@@ -172,6 +172,8 @@ TEST_F(ConfigTest, SavingOneSectionKeepsTheRestOfTheFile)
 	GConfig->SetInt(TEXT("/Script/Quovex.LensCal"), TEXT("Steps"), 12, File);
 	GConfig->RemoveKey(TEXT("/Script/Quovex.LensCal"), TEXT("Old"), File);
 	GConfig->SetString(TEXT("/Script/Quovex.LensCal"), TEXT("Label"), TEXT("  padded  "), File);
+	// A carriage return at an end would be taken for the line's ending (a file written on Windows) and lost.
+	GConfig->SetString(TEXT("/Script/Quovex.LensCal"), TEXT("Ends"), TEXT("\rreturns\r"), File);
 	GConfig->SetArray(TEXT("/Script/Quovex.New"), TEXT("Paths"), { TEXT("/Game/A"), TEXT("/Game/B") }, File);
 	// Nothing is written before Flush.
 	EXPECT_EQ(ReadFile(Temp.Path("Stage/Config/DefaultLensCal.ini")), Original);
@@ -189,6 +191,7 @@ TEST_F(ConfigTest, SavingOneSectionKeepsTheRestOfTheFile)
 	EXPECT_TRUE(GConfig->GetInt(TEXT("/Script/Quovex.LensCal"), TEXT("Steps"), Steps, File));
 	EXPECT_EQ(Steps, 12);
 	EXPECT_EQ(Utf8(GConfig->GetStr(TEXT("/Script/Quovex.LensCal"), TEXT("Label"), File)), "  padded  ");
+	EXPECT_EQ(Utf8(GConfig->GetStr(TEXT("/Script/Quovex.LensCal"), TEXT("Ends"), File)), "\rreturns\r");
 	EXPECT_EQ(Strings(Array(TEXT("/Script/Quovex.New"), TEXT("Paths"), File)), (std::vector<std::string>{ "/Game/A", "/Game/B" }));
 	EXPECT_EQ(Utf8(GConfig->GetStr(TEXT("/Script/Quovex.Other"), TEXT("Untouched"), File)), "some value");
 }

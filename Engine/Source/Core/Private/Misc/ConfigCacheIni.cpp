@@ -137,7 +137,9 @@ namespace
 
 	FText16 QuoteForWrite(const FText16& Value)
 	{
-		const bool bNeedsQuotes = !Value.empty() && (Value.front() == u' ' || Value.front() == u'\t' || Value.back() == u' ' || Value.back() == u'\t' || (Value.size() >= 2 && Value.front() == u'"' && Value.back() == u'"'));
+		// Reading trims these from a line's ends (a carriage return too: the file may have Windows line endings).
+		auto IsTrimmed = [](char16_t Char) { return Char == u' ' || Char == u'\t' || Char == u'\r'; };
+		const bool bNeedsQuotes = !Value.empty() && (IsTrimmed(Value.front()) || IsTrimmed(Value.back()) || (Value.size() >= 2 && Value.front() == u'"' && Value.back() == u'"'));
 		if (!bNeedsQuotes)
 		{
 			return Value;
