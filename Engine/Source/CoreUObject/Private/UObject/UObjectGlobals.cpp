@@ -341,8 +341,8 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 		return nullptr;
 	}
 	// A path is split at these delimiters below; a bare name is one name.
-	if (!HasOnlyNameSizedParts(Path, InOuter ? TEXT(".") : Path.StartsWith(TEXT("/")) ? TEXT(".:")
-																					  : TEXT("")))
+	const TCHAR* const Delimiters = InOuter ? TEXT(".") : (Path.StartsWith(TEXT("/")) ? TEXT(".:") : TEXT(""));
+	if (!HasOnlyNameSizedParts(Path, Delimiters))
 	{
 		return nullptr;
 	}
