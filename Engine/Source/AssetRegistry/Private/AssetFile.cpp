@@ -170,8 +170,15 @@ namespace
 		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
 		UClass* Class = FindClassByPath(ClassPath);
 		// An abstract class has no objects of its own: such an object is as unusable as one of a missing class.
-		const TCHAR* const Unusable = Class == nullptr ? TEXT("unknown class") : Class->HasAnyClassFlags(CLASS_Abstract) ? TEXT("abstract class")
-																														 : nullptr;
+		const TCHAR* Unusable = nullptr;
+		if (Class == nullptr)
+		{
+			Unusable = TEXT("unknown class");
+		}
+		else if (Class->HasAnyClassFlags(CLASS_Abstract))
+		{
+			Unusable = TEXT("abstract class");
+		}
 		if (Unusable && Outer->IsA(UPackage::StaticClass()))
 		{
 			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: %s %s for %s"), *Filename, Unusable, *ClassPath, *Name);
