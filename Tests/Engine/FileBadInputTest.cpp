@@ -164,12 +164,28 @@ TEST_F(FileBadInputTest, APluginWhoseDescriptorNamesAMissingModuleStopsTheBootBy
 	EXPECT_FALSE(Boot("Stage"));
 	EXPECT_TRUE(Log.Contains(TEXT("Plugin 'StageTools' failed to load because module 'StageToolsRuntime' could not be loaded"))) << Dump(Log);
 	EXPECT_TRUE(Log.Contains(TEXT("UnrealEditor-StageToolsRuntime.so")));
-	EXPECT_TRUE(Log.Contains(TEXT("A plugin module could not be loaded; the editor cannot start")));
+	EXPECT_TRUE(Log.Contains(TEXT("A plugin or one of its modules could not be loaded; the editor cannot start")));
 	EXPECT_FALSE(FEditorHost::IsBooted());
 	EXPECT_EQ(ReadFile(Temp.Path("Stage/Plugins/StageTools/StageTools.uplugin")), Descriptor);
 
 	// The same project boots again once the descriptor names no module that is missing.
 	WriteFile(Temp.Path("Stage/Plugins/StageTools/StageTools.uplugin"), R"({ "FileVersion": 3, "FriendlyName": "Stage Tools", "CanContainContent": true })");
+	EXPECT_TRUE(Boot("Stage"));
+}
+
+TEST_F(FileBadInputTest, AProjectEnablingAPluginThatIsNowhereStopsTheBootByName)
+{
+	// A copy of a project whose plugin folder moved: the editor must not start without the plugin its maps need.
+	const std::string Project = R"({ "FileVersion": 3, "Plugins": [ { "Name": "StageTools", "Enabled": true } ], "AdditionalPluginDirectories": [ "../Moved" ] })";
+	WriteFile(Temp.Path("Stage/Stage.uproject"), Project);
+	FHostLogCapture Log;
+	EXPECT_FALSE(Boot("Stage"));
+	EXPECT_TRUE(Log.Contains(TEXT("Plugin 'StageTools' enabled by Stage.uproject was not found"))) << Dump(Log);
+	EXPECT_TRUE(Log.Contains(TEXT("A plugin or one of its modules could not be loaded; the editor cannot start")));
+	EXPECT_FALSE(FEditorHost::IsBooted());
+	EXPECT_EQ(ReadFile(Temp.Path("Stage/Stage.uproject")), Project);
+
+	WriteFile(Temp.Path("Moved/StageTools/StageTools.uplugin"), R"({ "FileVersion": 3, "FriendlyName": "Stage Tools", "CanContainContent": true })");
 	EXPECT_TRUE(Boot("Stage"));
 }
 

@@ -49,7 +49,7 @@ namespace
 				     { "Name": "TestPmWindows", "Type": "Runtime", "PlatformAllowList": [ "Win64" ] } ])"));
 			WriteFile(Temp.Path("Shared/External/External.uplugin"), Plugin(
 				R"([ { "Name": "TestPmExternal", "Type": "Runtime", "LoadingPhase": "Default" } ])",
-				R"([ { "Name": "EngineCams", "Enabled": true }, { "Name": "LiveLink", "Enabled": true } ])"));
+				R"([ { "Name": "EngineCams", "Enabled": true }, { "Name": "LiveLink", "Enabled": true, "Optional": true } ])"));
 			// clang-format on
 			WriteFile(Temp.Path("Stage/Plugins/Off/Off.uplugin"), Plugin("[]"));
 			WriteFile(Temp.Path("Stage/Plugins/Broken/Broken.uplugin"), "{ \"FileVersion\": ");
@@ -103,7 +103,8 @@ TEST_F(PluginManagerTest, EnablesProjectPluginsReferencesAndDefaultsInDependency
 	// Engine plugins are off unless enabled by default or referenced; project plugins are on unless disabled.
 	EXPECT_EQ(EnabledNames(), (std::vector<std::string>{ "Always", "Local", "EngineCams", "External" }));
 	EXPECT_TRUE(Log.Contains(TEXT("Broken.uplugin")));
-	EXPECT_TRUE(Log.Contains(TEXT("Plugin 'LiveLink' enabled by plugin 'External'")));
+	EXPECT_TRUE(Log.Contains(TEXT("Optional plugin 'LiveLink' enabled by External.uplugin was not found; skipped")));
+	EXPECT_FALSE(Log.Contains(TEXT("was not found in")));
 
 	const TSharedPtr<IPlugin> External = IPluginManager::Get().FindPlugin(TEXT("external"));
 	ASSERT_TRUE(External.IsValid());
@@ -135,6 +136,32 @@ TEST_F(PluginManagerTest, LoadsEachPhasesModulesForThisPlatformAndRunMode)
 	ASSERT_TRUE(FProjectsHost::FindModuleDescriptor(TEXT("TestPmEditor"), PluginName, Phase));
 	EXPECT_EQ(Utf8(PluginName), "Local");
 	EXPECT_EQ(Phase, ELoadingPhase::PostEngineInit);
+}
+
+TEST_F(PluginManagerTest, AnEnabledPluginThatIsNowhereStopsEveryPhaseByNameUntilTheReferenceIsMended)
+{
+	const std::string Project = R"({ "FileVersion": 3, "Plugins": [ { "Name": "External", "Enabled": true }, { "Name": "Nowhere", "Enabled": true } ],
+		"AdditionalPluginDirectories": [ "../Shared" ] })";
+	WriteFile(Temp.Path("Stage/Stage.uproject"), Project);
+	WriteFile(Temp.Path("Shared/External/External.uplugin"), Plugin(R"([ { "Name": "TestPmExternal", "Type": "Runtime", "LoadingPhase": "Default" } ])", R"([ { "Name": "Gone", "Enabled": true } ])"));
+	ASSERT_TRUE(IProjectManager::Get().LoadProjectFile(Temp.Str("Stage/Stage.uproject")));
+	FHostLogCapture Log;
+	IPluginManager::Get().RefreshPluginsList();
+
+	EXPECT_TRUE(Log.Contains(TEXT("Error: Plugin 'Nowhere' enabled by Stage.uproject was not found in the engine's, the project's or the additional plugin folders; install it there or remove it from Stage.uproject")));
+	EXPECT_TRUE(Log.Contains(TEXT("Error: Plugin 'Gone' enabled by External.uplugin was not found")));
+	EXPECT_FALSE(IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::Default));
+	EXPECT_FALSE(IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::PostEngineInit));
+	EXPECT_TRUE(Started().empty());
+	EXPECT_EQ(ReadFile(Temp.Path("Stage/Stage.uproject")), Project);
+
+	// Mended, the same project loads: a missing plugin is not remembered past the next refresh.
+	WriteFile(Temp.Path("Stage/Stage.uproject"), R"({ "FileVersion": 3, "Plugins": [ { "Name": "External", "Enabled": true } ], "AdditionalPluginDirectories": [ "../Shared" ] })");
+	WriteFile(Temp.Path("Shared/External/External.uplugin"), Plugin(R"([ { "Name": "TestPmExternal", "Type": "Runtime", "LoadingPhase": "Default" } ])"));
+	ASSERT_TRUE(IProjectManager::Get().LoadProjectFile(Temp.Str("Stage/Stage.uproject")));
+	IPluginManager::Get().RefreshPluginsList();
+	EXPECT_TRUE(IPluginManager::Get().LoadModulesForEnabledPlugins(ELoadingPhase::Default));
+	EXPECT_EQ(Started(), (std::vector<std::string>{ "TestPmRuntime", "TestPmExternal" }));
 }
 
 TEST_F(PluginManagerTest, AModuleThatCannotLoadFailsThePhase)

@@ -334,7 +334,7 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	}
 	if (!LoadPreInitModules())
 	{
-		UE_LOG(LogInit, Error, TEXT("A plugin module could not be loaded; the editor cannot start"));
+		UE_LOG(LogInit, Error, TEXT("A plugin or one of its modules could not be loaded; the editor cannot start"));
 		Shutdown();
 		return false;
 	}
@@ -342,7 +342,7 @@ bool FEditorHost::Boot(const FEditorHostOptions& Options)
 	FCoreDelegates::OnPostEngineInit.Broadcast();
 	if (!LoadPostEngineInitModules())
 	{
-		UE_LOG(LogInit, Error, TEXT("A plugin module could not be loaded; the editor cannot start"));
+		UE_LOG(LogInit, Error, TEXT("A plugin or one of its modules could not be loaded; the editor cannot start"));
 		Shutdown();
 		return false;
 	}

@@ -62,6 +62,7 @@ namespace
 		{
 			Discovered.Empty();
 			Enabled.Empty();
+			bMissingPlugin = false;
 			Discover(FPaths::EnginePluginsDir(), EPluginType::Engine, EPluginLoadedFrom::Engine);
 			const FProjectDescriptor* Project = IProjectManager::Get().GetCurrentProject();
 			if (Project)
@@ -81,6 +82,11 @@ namespace
 
 		bool LoadModulesForEnabledPlugins(const ELoadingPhase::Type LoadingPhase) override
 		{
+			// As the engine does, nothing of a project loads while a plugin it needs is missing.
+			if (bMissingPlugin)
+			{
+				return false;
+			}
 			bool bAllLoaded = true;
 			for (const TSharedRef<FPlugin>& Plugin : Enabled)
 			{
@@ -177,6 +183,7 @@ namespace
 		{
 			Discovered.Empty();
 			Enabled.Empty();
+			bMissingPlugin = false;
 			ExtraSearchPaths.Empty();
 			LastCompletedPhase = ELoadingPhase::None;
 		}
@@ -265,7 +272,7 @@ namespace
 				{
 					if (!FindDiscovered(Reference.Name).IsValid())
 					{
-						ReportMissing(Reference, TEXT("the project"));
+						ReportMissing(Reference, FPaths::GetCleanFilename(FPaths::GetProjectFilePath()));
 						continue;
 					}
 					Wanted.Add(Reference.Name.ToLower(), Reference.bEnabled);
@@ -299,7 +306,7 @@ namespace
 				const TSharedPtr<FPlugin> Dependency = FindDiscovered(Reference.Name);
 				if (!Dependency.IsValid())
 				{
-					ReportMissing(Reference, *FString::Printf(TEXT("plugin '%s'"), *Plugin->Name));
+					ReportMissing(Reference, FPaths::GetCleanFilename(Plugin->FileName));
 					continue;
 				}
 				Enable(Dependency.ToSharedRef(), Visiting);
@@ -308,19 +315,25 @@ namespace
 			Enabled.Add(Plugin);
 		}
 
-		void ReportMissing(const FPluginReferenceDescriptor& Reference, const TCHAR* ReferencedBy)
+		void ReportMissing(const FPluginReferenceDescriptor& Reference, const FString& ReferencedBy)
 		{
 			if (!Reference.bEnabled)
 			{
 				return;
 			}
-			// Engine plugins such as LiveLink exist in the stand-in as engine modules, not as plugin folders.
-			UE_LOG(LogPluginManager, Log, TEXT("Plugin '%s' enabled by %s has no descriptor here; its engine parts are provided by the engine stand-in's modules"), *Reference.Name, ReferencedBy);
+			if (Reference.bOptional)
+			{
+				UE_LOG(LogPluginManager, Log, TEXT("Optional plugin '%s' enabled by %s was not found; skipped"), *Reference.Name, *ReferencedBy);
+				return;
+			}
+			UE_LOG(LogPluginManager, Error, TEXT("Plugin '%s' enabled by %s was not found in the engine's, the project's or the additional plugin folders; install it there or remove it from %s"), *Reference.Name, *ReferencedBy, *ReferencedBy);
+			bMissingPlugin = true;
 		}
 
 		TArray<TSharedRef<FPlugin>> Discovered;
 		TArray<TSharedRef<FPlugin>> Enabled;
 		TArray<FString> ExtraSearchPaths;
+		bool bMissingPlugin = false;
 		ELoadingPhase::Type LastCompletedPhase = ELoadingPhase::None;
 	};
 
