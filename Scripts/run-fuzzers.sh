@@ -51,6 +51,11 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 Logs="$Build/Logs"
 mkdir -p "$Logs"
 Stamp="$(date +%Y%m%d-%H%M%S)"
+# Which code a run fuzzed, so that counts from several runs are only added up over the same code.
+Revision="$(git -C "$Root" rev-parse --short HEAD 2>/dev/null || echo unknown)"
+if [ -n "$(git -C "$Root" status --porcelain --untracked-files=no 2>/dev/null)" ]; then
+	Revision="$Revision with uncommitted changes"
+fi
 
 Summary=()
 Failed=()
@@ -72,8 +77,9 @@ for Target in "${Targets[@]}"; do
 	fi
 	Log="$Logs/$Target-$Stamp.log"
 	echo "== $Target ${Options[*]} (log: $Log)" >&2
+	echo "Built from $Revision" >"$Log"
 	Status=0
-	(cd "$Build/Binaries" && "./$Target" "${Options[@]}" "$Work" "$Root/Fuzz/Corpus/$Target") >"$Log" 2>&1 || Status=$?
+	(cd "$Build/Binaries" && "./$Target" "${Options[@]}" "$Work" "$Root/Fuzz/Corpus/$Target") >>"$Log" 2>&1 || Status=$?
 	grep -E '^#[0-9]+' "$Log" | tail -n 3 >&2 || true
 	Runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$Log" | tail -n 1)"
 	Last="$(grep -E '^#[0-9]+.*cov: ' "$Log" | tail -n 1 || true)"
