@@ -221,6 +221,32 @@ TEST_F(AssetRegistryTest, MalformedAssetFilesAreSkippedWithAWarningNamingTheFile
 	EXPECT_TRUE(Log.AnyContains(TEXT("NotAnObject.uasset.json")));
 }
 
+TEST_F(AssetRegistryTest, AnAssetFolderedTooDeepForAPackageNameIsSkippedWithAWarningAndTheRestRegisters)
+{
+	// Five folders of 210 characters: the path is fine for the file system, the package name is not for a name.
+	std::string Deep;
+	for (int32 Index = 0; Index < 5; ++Index)
+	{
+		Deep += std::string(210, char('A' + Index)) + "/";
+	}
+	WriteFile(Deep + "Preset.uasset.json", AssetOfClass(PresetClass));
+	WriteFile(Deep.substr(0, 633) + "Preset.uasset.json", AssetOfClass(PresetClass));
+	WriteFile("Good.uasset.json", AssetOfClass(PresetClass));
+
+	FLogCapture Log;
+	UE::AssetRegistryHost::MountContent(Root + TEXT("/"), ContentDir());
+	UE::AssetRegistryHost::StartAssetScan();
+	UE::AssetRegistryHost::CompleteAssetScan();
+
+	TArray<FAssetData> Assets;
+	IAssetRegistry::GetChecked().GetAllAssets(Assets);
+	ASSERT_EQ(Assets.Num(), 2);
+	EXPECT_EQ(Assets[1].PackageName.ToString(), Root + TEXT("/Good"));
+	EXPECT_EQ(Assets[0].PackageName.ToString().Len(), Root.Len() + 1 + 633 + 6);
+	const int32 DeepLength = Root.Len() + 1 + 1055 + 6;
+	EXPECT_TRUE(Log.AnyContains(FString::Printf(TEXT("Preset.uasset.json: its package name is %d characters long; names take up to 1023"), DeepLength)));
+}
+
 TEST_F(AssetRegistryTest, GetAssetsByClassMatchesExactClassUnlessSubclassesAreAsked)
 {
 	WriteFile("Basic.uasset.json", AssetOfClass("/Script/LiveLinkInterface.LiveLinkBasicRole"));

@@ -412,6 +412,12 @@ void FAssetRegistryImpl::ScanFolder(const FMount& Mount, const FString& Folder)
 	{
 		const FString PackageName = AssetStrings::FromUtf8(PackageNameUtf8);
 		const FString Filename = AssetStrings::FromUtf8(FilePath.string());
+		// Folders nested deep enough make a package name no FName can hold; the rest of the content still registers.
+		if (PackageName.Len() >= NAME_SIZE)
+		{
+			UE_LOG(LogAssetRegistry, Warning, TEXT("Skipping %s: its package name is %d characters long; names take up to %d"), *Filename, PackageName.Len(), NAME_SIZE - 1);
+			continue;
+		}
 		const int32 Existing = FindEntry(FName(*PackageName));
 		if (Existing != INDEX_NONE)
 		{
