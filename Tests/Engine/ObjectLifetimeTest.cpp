@@ -50,6 +50,10 @@ TEST(ObjectLifetimeTest, NamesAreUniqueInTheirOuterAndPathsUseTheEngineSeparator
 	EXPECT_EQ(FindPackage(nullptr, *(TEXT("/Game/") + Long)), nullptr);
 	EXPECT_EQ(LoadPackage(nullptr, *(TEXT("/Game/") + Long), LOAD_None), nullptr);
 	EXPECT_EQ(StaticLoadObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/") + Long + TEXT(".Asset"))), nullptr);
+	// The package is there, so loading goes on to look for the long part inside it.
+	EXPECT_EQ(StaticLoadObject(UObject::StaticClass(), nullptr, *(TEXT("/Game/LifetimeTest/Asset.Asset:") + Long)), nullptr);
+	EXPECT_EQ(StaticFindFirstObject(UObject::StaticClass(), *Long), nullptr);
+	EXPECT_EQ(StaticFindFirstObject(UObject::StaticClass(), *(TEXT("/Game/LifetimeTest/Asset.Asset:Inner.") + Long)), nullptr);
 	UReflectionTestObject* LongestNamed = NewObject<UReflectionTestObject>(Deeper, *Long.Left(NAME_SIZE - 1));
 	EXPECT_EQ(FindObject<UObject>(Asset, *(TEXT("Inner.Deeper.") + Long.Left(NAME_SIZE - 1))), LongestNamed);
 

@@ -303,19 +303,25 @@ UObject* StaticFindObjectFast(UClass* Class, UObject* InOuter, FName InName, boo
 	return Found;
 }
 
+/** The object of that name directly inside Outer (a package when Outer is null); none for a name too long to be one. */
+static UObject* FindInOuter(UObject* Outer, const FString& Name)
+{
+	return Name.Len() < NAME_SIZE ? (UObject*)FObjectTable::Get().FindInHash(Outer, FName(*Name)) : nullptr;
+}
+
 static UObject* FindByPath(UClass* Class, const FString& InPath, bool bExactClass)
 {
 	FString PackageName;
 	TArray<FString> Names;
 	SplitObjectPath(InPath, PackageName, Names);
-	UObject* Current = (UObject*)FObjectTable::Get().FindInHash(nullptr, FName(*PackageName));
+	UObject* Current = FindInOuter(nullptr, PackageName);
 	for (const FString& Name : Names)
 	{
 		if (!Current)
 		{
 			return nullptr;
 		}
-		Current = (UObject*)FObjectTable::Get().FindInHash(Current, FName(*Name));
+		Current = FindInOuter(Current, Name);
 	}
 	return Current && MatchesClass(Current, Class, bExactClass) ? Current : nullptr;
 }
@@ -358,7 +364,7 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 			{
 				return nullptr;
 			}
-			Current = (UObject*)FObjectTable::Get().FindInHash(Current, FName(*Part));
+			Current = FindInOuter(Current, Part);
 		}
 		return Current && MatchesClass(Current, Class, ExactClass) ? Current : nullptr;
 	}
@@ -377,6 +383,10 @@ UObject* StaticFindFirstObject(UClass* Class, const TCHAR* Name, EFindFirstObjec
 	if (Path.StartsWith(TEXT("/")))
 	{
 		return FindByPath(Class, Path, bExact);
+	}
+	if (Path.Len() >= NAME_SIZE)
+	{
+		return nullptr;
 	}
 	// Native classes first, as the engine's /Script packages are searched before content.
 	UObject* NativeHit = nullptr;
