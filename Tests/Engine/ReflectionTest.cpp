@@ -230,6 +230,8 @@ TEST(ReflectionTest, StructTextFormRoundTrips)
 	EXPECT_EQ(Partial.Label, FString(TEXT("Plain")));
 	EXPECT_EQ(FReflectionTestSettings::StaticStruct()->ImportText(TEXT("(Count=abc)"), &Partial, nullptr, PPF_None, nullptr, TEXT("Settings")), nullptr);
 	EXPECT_EQ(FReflectionTestSettings::StaticStruct()->ImportText(TEXT("(Nope=1)"), &Partial, nullptr, PPF_None, nullptr, TEXT("Settings")), nullptr);
+	const FString LongField = TEXT("(") + FString::ChrN(NAME_SIZE, TEXT('N')) + TEXT("=1)");
+	EXPECT_EQ(FReflectionTestSettings::StaticStruct()->ImportText(*LongField, &Partial, nullptr, PPF_None, nullptr, TEXT("Settings")), nullptr);
 	EXPECT_EQ(FReflectionTestSettings::StaticStruct()->ImportText(TEXT("(Mode=Fourth)"), &Partial, nullptr, PPF_None, nullptr, TEXT("Settings")), nullptr);
 	EXPECT_EQ(FReflectionTestSettings::StaticStruct()->ImportText(TEXT("Count=1"), &Partial, nullptr, PPF_None, nullptr, TEXT("Settings")), nullptr);
 }

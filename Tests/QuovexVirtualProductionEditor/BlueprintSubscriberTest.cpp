@@ -80,6 +80,14 @@ TEST_F(BlueprintSubscriberTest, GraphsThatCannotResolveAreReportedAndLeftOut)
 	WriteContent("Blueprints/NoFunction", SubscriberJson(R"(((Event=\"OnTabClosed\",Function=\"/Script/QuovexVirtualProductionEditor.QuovexEditorFunctionLibrary:NoSuchFunction\")))"));
 	WriteContent("Blueprints/NoEvent", SubscriberJson(std::string("((Event=\\\"OnSomethingElse\\\",") + PrintCall + R"(,Arguments=(\"Message=\\\"never\\\"\"))))"));
 	WriteContent("Blueprints/NoInterface", SubscriberJson(std::string("((Event=\\\"OnTabClosed\\\",") + PrintCall + R"(,Arguments=(\"Message=\\\"never\\\"\"))))", "()"));
+	// Names too long to be names, spaced so that no run of the text is: the strings load, the names are never made.
+	std::string Spaced;
+	for (int32 Index = 0; Index < 400; ++Index)
+	{
+		Spaced += "AB ";
+	}
+	WriteContent("Blueprints/LongFunction", SubscriberJson(R"(((Event=\"OnTabClosed\",Function=\"/Script/QuovexVirtualProductionEditor.QuovexEditorFunctionLibrary:)" + Spaced + R"(\")))"));
+	WriteContent("Blueprints/LongParameter", SubscriberJson(std::string("((Event=\\\"OnTabClosed\\\",") + PrintCall + R"(,Arguments=(\")" + Spaced + R"(=\\\"never\\\"\"))))"));
 	ASSERT_TRUE(Boot());
 	FHostLogCapture Log;
 
@@ -91,6 +99,10 @@ TEST_F(BlueprintSubscriberTest, GraphsThatCannotResolveAreReportedAndLeftOut)
 	ASSERT_NE(NoInterface, nullptr);
 	EXPECT_TRUE(Log.Contains(TEXT("no static function /Script/QuovexVirtualProductionEditor.QuovexEditorFunctionLibrary:NoSuchFunction")));
 	EXPECT_TRUE(Log.Contains(TEXT("no event OnSomethingElse")));
+	ASSERT_NE(DefaultObjectOf(TEXT("/Game/Blueprints/LongFunction.LongFunction")), nullptr);
+	ASSERT_NE(DefaultObjectOf(TEXT("/Game/Blueprints/LongParameter.LongParameter")), nullptr);
+	EXPECT_TRUE(Log.Contains(TEXT("no static function /Script/QuovexVirtualProductionEditor.QuovexEditorFunctionLibrary:AB AB")));
+	EXPECT_TRUE(Log.Contains(TEXT("has no parameter for 'AB AB")));
 
 	// The first two still implement the interface and are told, silently; the third is refused.
 	EXPECT_TRUE(FQuovexTabManager::Get().SubscribeEvents(NoFunction));

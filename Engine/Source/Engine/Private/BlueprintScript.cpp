@@ -18,6 +18,13 @@ namespace UE::BlueprintScript
 			TArray<TPair<FProperty*, FString>> Arguments;
 		};
 
+		/** The text as a name, or None when it is too long to be one: the graph's strings are not checked as they load,
+		 *  and no function or parameter has such a name. */
+		FName NameIfItFits(const FString& Text)
+		{
+			return Text.Len() < NAME_SIZE ? FName(*Text) : NAME_None;
+		}
+
 		UFunction* FindEventSignature(const UBlueprint& Blueprint, FName Event)
 		{
 			for (const FBPInterfaceDescription& Description : Blueprint.ImplementedInterfaces)
@@ -43,7 +50,7 @@ namespace UE::BlueprintScript
 				return false;
 			}
 			UClass* Class = FindObject<UClass>(nullptr, *ClassPath);
-			Out.Function = Class ? Class->FindFunctionByName(FName(*FunctionName)) : nullptr;
+			Out.Function = Class ? Class->FindFunctionByName(NameIfItFits(FunctionName)) : nullptr;
 			if (!Out.Function || !Out.Function->HasAnyFunctionFlags(FUNC_Static))
 			{
 				UE_LOG(LogBlueprintScript, Warning, TEXT("%s: no static function %s"), *Blueprint.GetPathName(), *Call.Function);
@@ -53,7 +60,7 @@ namespace UE::BlueprintScript
 			{
 				FString Name;
 				FString Value;
-				FProperty* Parameter = Argument.Split(TEXT("="), &Name, &Value) ? FindFProperty<FProperty>(Out.Function, FName(*Name.TrimStartAndEnd())) : nullptr;
+				FProperty* Parameter = Argument.Split(TEXT("="), &Name, &Value) ? FindFProperty<FProperty>(Out.Function, NameIfItFits(Name.TrimStartAndEnd())) : nullptr;
 				if (!Parameter || !Parameter->HasAnyPropertyFlags(CPF_Parm) || Parameter->HasAnyPropertyFlags(CPF_ReturnParm))
 				{
 					UE_LOG(LogBlueprintScript, Warning, TEXT("%s: %s has no parameter for '%s'"), *Blueprint.GetPathName(), *Call.Function, *Argument);

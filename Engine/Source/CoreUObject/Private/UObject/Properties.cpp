@@ -966,7 +966,8 @@ const TCHAR* UStruct::ImportText(const TCHAR* Buffer, void* Value, UObject* Owne
 			return nullptr;
 		}
 		++Cursor;
-		FProperty* Field = FindPropertyByName(FName(*FieldName));
+		// No field has a name too long to be a name, and making one would fail the name check.
+		FProperty* Field = FieldName.Len() < NAME_SIZE ? FindPropertyByName(FName(*FieldName)) : nullptr;
 		if (!Field || ArrayIndex < 0 || ArrayIndex >= Field->ArrayDim)
 		{
 			ReportImportError(ErrorText, FString::Printf(TEXT("%s: %s has no field '%s'"), *StructName, *GetName(), *FieldName));
