@@ -254,5 +254,10 @@ TEST(AssetTools, DuplicateAssetCopiesIntoANewRegisteredPackageOnlyOnce)
 	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT(""), TEXT("/Game/Copies"), Original), nullptr);
 	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("Other"), TEXT("NotAPath"), Original), nullptr);
 	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("Other"), TEXT("/Game/Copies"), nullptr), nullptr);
+	// A folder and a name that each fit a name but not together: refused, and no package is made.
+	const FString LongFolder = TEXT("/Game/") + FString::ChrN(NAME_SIZE - 10, TEXT('F'));
+	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("LongEnough"), LongFolder, Original), nullptr);
+	EXPECT_EQ(Log.Count(*FString::Printf(TEXT("would be %d characters long; names take up to %d"), LongFolder.Len() + 11, NAME_SIZE - 1), ELogVerbosity::Warning), 1);
+	EXPECT_EQ(AssetTools.DuplicateAsset(TEXT("Fits"), LongFolder.Left(NAME_SIZE - 6), Original)->GetOutermost()->GetName().Len(), NAME_SIZE - 1);
 	EXPECT_EQ(&IAssetTools::Get(), &AssetTools);
 }

@@ -125,6 +125,15 @@ TEST_F(ModuleOperationsConsoleTest, DuplicatingPrintsTheCopysPathAndTheCopySaves
 	EXPECT_FALSE(FEditorHost::Exec(TEXT("Quovex.DuplicateAsset /Game/LiveLink/NoSuchPreset.NoSuchPreset /Game/Backups Orphan"), Missing));
 	EXPECT_TRUE(Missing.Has("No asset /Game/LiveLink/NoSuchPreset.NoSuchPreset to duplicate"));
 	EXPECT_EQ(StaticFindObject(UObject::StaticClass(), nullptr, TEXT("/Game/Backups/Orphan.Orphan")), nullptr);
+
+	// A destination that is taken, or whose folder and name together are too long for a package name, fails it too.
+	FCommandOutput Taken;
+	EXPECT_FALSE(FEditorHost::Exec(TEXT("Quovex.DuplicateAsset /Game/LiveLink/StagePreset.StagePreset /Game/Backups NightPreset"), Taken));
+	EXPECT_TRUE(Taken.Has("Could not duplicate /Game/LiveLink/StagePreset.StagePreset as NightPreset in /Game/Backups"));
+	FCommandOutput TooLong;
+	const FString LongFolder = TEXT("/Game/") + FString::ChrN(NAME_SIZE - 10, TEXT('F'));
+	EXPECT_FALSE(FEditorHost::Exec(*(TEXT("Quovex.DuplicateAsset /Game/LiveLink/StagePreset.StagePreset ") + LongFolder + TEXT(" LongEnough")), TooLong));
+	EXPECT_TRUE(TooLong.Has("Could not duplicate /Game/LiveLink/StagePreset.StagePreset as LongEnough"));
 }
 
 TEST_F(ModuleOperationsConsoleTest, ActorLockPrintsTrueOrFalse)

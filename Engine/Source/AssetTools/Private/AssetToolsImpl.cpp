@@ -54,6 +54,12 @@ UObject* UAssetToolsImpl::DuplicateAsset(const FString& AssetName, const FString
 		UE_LOG(LogAssetTools, Warning, TEXT("DuplicateAsset: '%s' is not a valid package path: %s"), *PackagePath, *Reason.ToString());
 		return nullptr;
 	}
+	// Each argument may fit a name while the two together do not; the package's name would fail the name check.
+	if (NewPackageName.Len() >= NAME_SIZE)
+	{
+		UE_LOG(LogAssetTools, Warning, TEXT("DuplicateAsset: the package name %s... would be %d characters long; names take up to %d"), *NewPackageName.Left(32), NewPackageName.Len(), NAME_SIZE - 1);
+		return nullptr;
+	}
 
 	// An asset already at the destination, in memory or on disk, is never overwritten.
 	TArray<FAssetData> Existing;

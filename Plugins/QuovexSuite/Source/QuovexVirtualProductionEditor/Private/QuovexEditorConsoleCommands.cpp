@@ -84,7 +84,13 @@ namespace QuovexEditorConsole
 			return;
 		}
 		UObject* Copy = Module->DuplicateAsset(Args[2], Args[1], Source);
-		Ar.Logf(TEXT("%s"), Copy ? *Copy->GetPathName() : TEXT("None"));
+		if (!Copy)
+		{
+			// Asset tools log why (a name taken, a path not valid); the command still has to fail.
+			Ar.Logf(ELogVerbosity::Error, TEXT("Could not duplicate %s as %s in %s"), *Args[0], *Args[2], *Args[1]);
+			return;
+		}
+		Ar.Logf(TEXT("%s"), *Copy->GetPathName());
 	}
 
 	static void GetLevelViewportCameraInfo(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
