@@ -199,6 +199,7 @@ TEST_F(FileBadInputTest, APluginDescriptorThatIsNoDescriptorIsSkippedByNameAndTh
 		{ "ModulesObject", R"({ "FileVersion": 3, "Modules": { "Name": "A" } })", TEXT("\"Modules\" is not an array") },
 		{ "PhaseOfNoPhase", R"({ "FileVersion": 3, "Modules": [ { "Name": "A", "Type": "Runtime", "LoadingPhase": "Whenever" } ] })", TEXT("unknown loading phase 'Whenever'") },
 		{ "Deep", R"({ "FileVersion": 3, "Modules": )" + Nested(100000) + " }", TEXT("nests values more than 64 levels deep") },
+		{ "LongModule", R"({ "FileVersion": 3, "Modules": [ { "Name": ")" + std::string(NAME_SIZE, 'M') + R"(", "Type": "Runtime" } ] })", TEXT("A module name is 1024 characters long; names take up to 1023") },
 	};
 	WriteProject("Stage");
 	for (const FBadFile& Bad : Files)

@@ -215,6 +215,11 @@ TEST_F(MovieSceneTest, MovieScenesKeepBindingsTracksAndTheirFlags)
 	EXPECT_EQ(Binding.GetTracks()[0]->GetAllSections()[0], Section);
 	EXPECT_EQ(MovieScene->FindTrack(UMovieScene3DTransformTrack::StaticClass(), Binding.GetObjectGuid()), Binding.GetTracks()[0]);
 	EXPECT_EQ(MovieScene->AddTrack<UMovieSceneDoubleTrack>(FGuid::NewGuid()), nullptr) << "no such binding";
+	// A binding's text naming a field too long to be a name has no such field.
+	FMovieSceneBinding Read;
+	const FString LongField = TEXT("(") + FString::ChrN(NAME_SIZE, TEXT('F')) + TEXT("=1)");
+	const TCHAR* Buffer = *LongField;
+	EXPECT_FALSE(Read.ImportTextItem(Buffer, PPF_None, nullptr, nullptr));
 
 	EXPECT_EQ(MovieScene->GetTickResolution(), FFrameRate(24000, 1));
 	EXPECT_EQ(MovieScene->GetDisplayRate(), FFrameRate(30, 1));

@@ -121,7 +121,8 @@ bool FMovieSceneBinding::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, U
 		}
 		else
 		{
-			FProperty* Field = StaticStruct()->FindPropertyByName(FName(*FieldName));
+			// No field has a name too long to be a name, and making one would fail the name check.
+			FProperty* Field = FieldName.Len() < NAME_SIZE ? StaticStruct()->FindPropertyByName(FName(*FieldName)) : nullptr;
 			if (!Field)
 			{
 				return false;

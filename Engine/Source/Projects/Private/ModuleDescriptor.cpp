@@ -133,6 +133,11 @@ namespace UE::Projects::Private
 				OutFailReason = FText::FromString(TEXT("A module entry has no \"Name\""));
 				return false;
 			}
+			if (Name.Len() >= NAME_SIZE)
+			{
+				OutFailReason = FText::FromString(FString::Printf(TEXT("A module name is %d characters long; names take up to %d"), Name.Len(), NAME_SIZE - 1));
+				return false;
+			}
 			FModuleDescriptor Module{ FName(*Name) };
 			const FString Type = ReadString(Entry, "Type");
 			if (!Type.IsEmpty())
