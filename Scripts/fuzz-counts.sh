@@ -28,6 +28,9 @@ for Log in "$Logs"/*.log; do
 	Built="$(sed -n '1s/^Built from //p' "$Log")"
 	Runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$Log" | tail -n 1)"
 	State="finished"
+	if grep -aq 'libFuzzer: run interrupted' "$Log"; then
+		State="stopped"
+	fi
 	if [ -z "$Runs" ]; then
 		Runs="$(grep -aoE '^#[0-9]+' "$Log" | tail -n 1 | tr -d '#' || true)"
 		State="stopped"
