@@ -419,6 +419,15 @@ TEST_F(AssetRegistryTest, MountedRootsResolvePackageFilesUntilUnmounted)
 	EXPECT_TRUE(FPackageName::DoesPackageExist(Package, &Filename));
 	ASSERT_TRUE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Package, Filename));
 	EXPECT_EQ(Filename, ContentDir() / TEXT("Cams/Preset.uasset.json"));
+	// Other spellings of the name are no package: loading one would make a second copy of the file's package.
+	EXPECT_FALSE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Root + TEXT("/Cams//Preset"), Filename));
+	EXPECT_FALSE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Root + TEXT("//Cams/Preset"), Filename));
+	EXPECT_FALSE(UE::AssetRegistryHost::TryConvertPackageNameToFilename(Package + TEXT("/"), Filename));
+	UObject* Loaded = LoadObject<UObject>(nullptr, *(Package + TEXT(".Preset")));
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_EQ(LoadObject<UObject>(nullptr, *(Root + TEXT("/Cams//Preset.Preset")), nullptr, LOAD_NoWarn), nullptr);
+	EXPECT_EQ(FindPackage(nullptr, *(Root + TEXT("/Cams//Preset"))), nullptr);
+	UE::ObjectHost::DestroyObjectNow(Loaded->GetOutermost());
 
 	UE::AssetRegistryHost::UnmountContent(Root + TEXT("/"));
 	EXPECT_FALSE(FPackageName::DoesPackageExist(Package));

@@ -484,6 +484,12 @@ const FAssetRegistryImpl::FMount* FAssetRegistryImpl::FindMount(const FString& L
 
 bool FAssetRegistryImpl::PackageNameToFilename(const FString& LongPackageName, FString& OutFilename, bool bIsMap) const
 {
+	// The file system reads "/Game//A" and "/Game/A/" as "/Game/A": such a spelling would load the file a second time,
+	// as another package that nothing unloads. The engine refuses these names too.
+	if (LongPackageName.Contains(TEXT("//")) || LongPackageName.EndsWith(TEXT("/")))
+	{
+		return false;
+	}
 	FString Relative;
 	const FMount* Mount = FindMount(LongPackageName, Relative);
 	if (Mount == nullptr || Relative.IsEmpty())
