@@ -294,8 +294,13 @@ TEST_F(FileBadInputTest, AnAssetFileThatIsNoAssetIsSkippedByNameAndStaysAsItWas)
 		{ "LongClass", R"({ "Class": "/Script/Engine.)" + std::string(1030, 'C') + R"(" })", TEXT("holds a name of 1045 characters") },
 		{ "LongSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": ")" + std::string(1024, 'S') + R"(", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("holds a name of 1024 characters") },
 		{ "LongPropertyName", R"({ "Class": "/Script/Engine.Actor", "Properties": { ")" + std::string(2000, 'P') + R"(": "1" } })", TEXT("holds a name of 2000 characters") },
-		{ "DottedSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Root.Mesh", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("the object name \"Root.Mesh\" holds '.' or ':'") },
-		{ "ColonName", R"({ "Class": "/Script/Engine.Actor", "Name": "Stage:Camera" })", TEXT("the object name \"Stage:Camera\" holds '.' or ':'") },
+		{ "DottedSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Root.Mesh", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("the object name \"Root.Mesh\" holds '.' at 4") },
+		{ "ColonName", R"({ "Class": "/Script/Engine.Actor", "Name": "Stage:Camera" })", TEXT("the object name \"Stage:Camera\" holds ':' at 5") },
+		// Each would end the text of a saved reference to the object early, so the package would not load back the same.
+		{ "ParenSubobject", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Transform)Section_0", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("the object name \"Transform)Section_0\" holds ')' at 9") },
+		{ "CommaName", R"({ "Class": "/Script/Engine.Actor", "Name": "Camera,A" })", TEXT("holds ',' at 6") },
+		{ "SpacedName", R"({ "Class": "/Script/Engine.Actor", "Name": "Camera A" })", TEXT("holds ' ' at 6") },
+		{ "TabQuoteName", R"({ "Class": "/Script/Engine.Actor", "Name": "Cam\t\"A" })", TEXT("the object name \"Cam\\t\\\"A\" holds '\\t' at 3") },
 		{ "TwinSubobjects", R"({ "Class": "/Script/Engine.Actor", "Subobjects": [ { "Name": "Mesh", "Class": "/Script/Engine.SceneComponent" }, { "Name": "MESH", "Class": "/Script/Engine.SceneComponent" } ] })", TEXT("TwinSubobjects has two subobjects named MESH") },
 	};
 	WriteProject("Stage");

@@ -161,11 +161,15 @@ namespace
 	/** Creates (or finds, for default subobjects) the object and its subobjects; children come first in OutObjects. */
 	bool CreateObjects(const FJson& Json, UObject* Outer, const FString& Name, EObjectFlags Flags, const FString& Filename, TArray<FPendingObject>& OutObjects, UObject*& OutObject)
 	{
-		// A name holding a path's delimiters makes a path to the object that reads as another object's.
-		if (Name.Contains(TEXT(".")) || Name.Contains(TEXT(":")))
+		// A name holding a path's delimiters makes a path to the object that reads as another object's, and one
+		// holding the text form's (a parenthesis, a comma, a quote) cuts short every saved reference to it.
+		for (int32 Index = 0; Index < Name.Len(); ++Index)
 		{
-			UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: the object name \"%s\" holds '.' or ':', which separate the parts of an object path"), *Filename, *Name);
-			return false;
+			if (FCString::Strchr(INVALID_OBJECTNAME_CHARACTERS, Name[Index]) != nullptr)
+			{
+				UE_LOG(LogAssetRegistry, Error, TEXT("Asset file %s: the object name \"%s\" holds '%s' at %d; object names may not hold any of %s"), *Filename, *Name.ReplaceCharWithEscapedChar(), *FString::Chr(Name[Index]).ReplaceCharWithEscapedChar(), Index, *FString(INVALID_OBJECTNAME_CHARACTERS).ReplaceCharWithEscapedChar());
+				return false;
+			}
 		}
 		const FString ClassPath = AssetStrings::FromUtf8(Json["Class"].get<std::string>());
 		UClass* Class = FindClassByPath(ClassPath);

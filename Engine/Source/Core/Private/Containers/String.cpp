@@ -654,6 +654,35 @@ FString FString::Chr(TCHAR Ch)
 	return FString(std::u16string(1, Ch));
 }
 
+FString FString::ReplaceCharWithEscapedChar(const TArray<TCHAR>* Chars) const
+{
+	static const TCHAR Plain[] = { TEXT('\\'), TEXT('\n'), TEXT('\r'), TEXT('\t'), TEXT('\''), TEXT('"') };
+	static const TCHAR Spelled[] = { TEXT('\\'), TEXT('n'), TEXT('r'), TEXT('t'), TEXT('\''), TEXT('"') };
+	FString Result;
+	Result.Reserve(Len());
+	for (const TCHAR Char : Data)
+	{
+		int32 Which = INDEX_NONE;
+		for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(Plain); ++Index)
+		{
+			if (Char == Plain[Index] && (Chars == nullptr || Chars->Contains(Char)))
+			{
+				Which = Index;
+			}
+		}
+		if (Which != INDEX_NONE)
+		{
+			Result.AppendChar(TEXT('\\'));
+			Result.AppendChar(Spelled[Which]);
+		}
+		else
+		{
+			Result.AppendChar(Char);
+		}
+	}
+	return Result;
+}
+
 FString FString::ChrN(int32 NumCharacters, TCHAR Char)
 {
 	return FString(std::u16string((SIZE_T)(NumCharacters > 0 ? NumCharacters : 0), Char));

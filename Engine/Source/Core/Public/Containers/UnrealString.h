@@ -161,6 +161,8 @@ public:
 	FString Replace(const TCHAR* From, const TCHAR* To, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase) const;
 	int32 ReplaceInline(const TCHAR* SearchText, const TCHAR* ReplacementText, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
 	void ReplaceCharInline(TCHAR SearchChar, TCHAR ReplacementChar, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
+	/** Spells backslash, newline, carriage return, tab and both quotes as escapes (only those in Chars, if given). */
+	FString ReplaceCharWithEscapedChar(const TArray<TCHAR>* Chars = nullptr) const;
 	FString Reverse() const;
 	void ReverseString();
 	FString LeftPad(int32 ChCount) const;

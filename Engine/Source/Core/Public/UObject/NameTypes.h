@@ -17,6 +17,9 @@ enum EFindName
 /** Maximum size of a name, including the null terminator; a longer name fails a check when it is made. */
 #define NAME_SIZE 1024
 
+/** Characters an object's name may not hold: they delimit paths and the text form of references. */
+#define INVALID_OBJECTNAME_CHARACTERS TEXT("\"' ,/.:|&!~\n\r\t@#(){}[]=;^%$`")
+
 // Internal numbers are the displayed number plus one; zero means "no number".
 #define NAME_NO_NUMBER_INTERNAL 0
 #define NAME_EXTERNAL_TO_INTERNAL(x) ((x) + 1)
