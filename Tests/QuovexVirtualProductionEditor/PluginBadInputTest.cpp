@@ -112,7 +112,8 @@ TEST_F(PluginBadInputTest, QuotesAndWordsThePluginCommandsCannotUseAreNamedInThe
 		const TCHAR* Line;
 		const TCHAR* Message;
 	} Lines[] = {
-		{ TEXT("Quovex.FindCamera \"Camera B"), TEXT("No Quovex camera named \"Camera B in the current world") },
+		{ TEXT("Quovex.FindCamera \"Camera B"), TEXT("Quovex.FindCamera: a quote is left open") },
+		{ TEXT("Quovex.FindCamera \"Camera \\\"B\\\"\""), TEXT("No Quovex camera named Camera \"B\" in the current world") },
 		{ TEXT("Quovex.FindCamera Kämera Ω"), TEXT("No Quovex camera named Kämera Ω in the current world") },
 		{ TEXT("Quovex.TriggerActiveCameraChanged Nobody"), TEXT("No Quovex camera named Nobody") },
 		{ TEXT("Quovex.WatchEvents sometimes"), TEXT("Usage: Quovex.WatchEvents [on|off]") },
@@ -131,6 +132,32 @@ TEST_F(PluginBadInputTest, QuotesAndWordsThePluginCommandsCannotUseAreNamedInThe
 		ExpectRefused(Bad.Line, Bad.Message);
 	}
 	EXPECT_FALSE(std::filesystem::exists(Temp.Path("Demo/Content/Backups")));
+}
+
+TEST_F(PluginBadInputTest, EveryPluginCommandReadsQuotesAndBackslashesAsTheHostCommandsDo)
+{
+	ASSERT_TRUE(Boot());
+	for (const FString& Command : PluginCommands())
+	{
+		ExpectRefused(Command + TEXT(" \"open words"), Command + TEXT(": a quote is left open"));
+		ExpectRefused(Command + TEXT(" word\\"), Command + TEXT(": a backslash ends the line"));
+	}
+
+	// A label with a space, quoted, escaped or as two words, finds the one camera.
+	for (const TCHAR* Line : { TEXT("Quovex.FindCamera \"Camera B\""), TEXT("Quovex.FindCamera Camera\\ B"), TEXT("Quovex.FindCamera Camera B") })
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Line));
+		FCommandOutput Out;
+		EXPECT_TRUE(FEditorHost::Exec(Line, Out));
+		ASSERT_EQ(Out.Lines.Num(), 1) << TCHAR_TO_UTF8(*Out.Joined());
+		EXPECT_TRUE(Out.Lines[0].StartsWith(TEXT("Camera B: /Game/Maps/"))) << TCHAR_TO_UTF8(*Out.Joined());
+	}
+
+	// Quotes are not part of a path or a name.
+	FCommandOutput Out;
+	EXPECT_TRUE(FEditorHost::Exec(TEXT("Quovex.DuplicateAsset \"/Game/LiveLink/StagePreset.StagePreset\" \"/Game/Backups\" \"Copy\""), Out)) << TCHAR_TO_UTF8(*Out.Joined());
+	EXPECT_EQ(Out.Lines, TArray<FString>{ TEXT("/Game/Backups/Copy.Copy") });
+	ExpectRefused(TEXT("Quovex.AsyncActions \"\" A"), TEXT("Usage: Quovex.AsyncActions"));
 }
 
 TEST_F(PluginBadInputTest, ABrokenLiveLinkPresetIsSkippedByNameAndLeftAsItWas)

@@ -435,7 +435,7 @@ TEST_F(StageDoctorTest, TheCommandTakesOnlyJsonAndNamesAnyOtherWord)
 		{ TEXT("Quovex.Doctor json now"), TEXT("ERROR Quovex.Doctor: unexpected argument 'now'. Usage: Quovex.Doctor [json]") },
 		{ TEXT("Quovex.Doctor json json"), TEXT("ERROR Quovex.Doctor: unexpected argument 'json'. Usage: Quovex.Doctor [json]") },
 		{ TEXT("Quovex.Doctor \"json now\""), TEXT("ERROR Quovex.Doctor: unexpected argument 'json now'. Usage: Quovex.Doctor [json]") },
-		{ TEXT("Quovex.Doctor \"json"), TEXT("ERROR Quovex.Doctor: a quote is left open. Usage: Quovex.Doctor [json]") },
+		{ TEXT("Quovex.Doctor \"json"), TEXT("ERROR Quovex.Doctor: a quote is left open") },
 	};
 	for (const auto& [Line, Expected] : BadInputs)
 	{

@@ -4,6 +4,7 @@
 
 #include "HAL/IConsoleManager.h"
 #include "Misc/OutputDevice.h"
+#include "QuovexConsoleWords.h"
 #include "Modules/ModuleManager.h"
 #include "QuovexVirtualProductionEditorModule.h"
 #include "UObject/Object.h"
@@ -173,70 +174,70 @@ namespace QuovexEditorConsole
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice AddTrackerViewOverlayCommand(
 		TEXT("Quovex.AddTrackerViewOverlay"),
 		TEXT("Lays the tracker read-out over the first active level viewport, collapsed"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.AddTrackerViewOverlay"), &RunOperation<&FQuovexVirtualProductionEditorModule::AddTrackerViewOverlay>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice ResetLayoutsDirectoryCommand(
 		TEXT("Quovex.ResetLayoutsDirectory"),
 		TEXT("Copies the plugin's layout files over the editor's user layout directory"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::ResetLayoutsDirectory>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.ResetLayoutsDirectory"), &RunOperation<&FQuovexVirtualProductionEditorModule::ResetLayoutsDirectory>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice AddPlacementModeItemCommand(
 		TEXT("Quovex.AddPlacementModeItem"),
 		TEXT("<ObjectPath>: lists an object in the Quovex category of the Place Actors panel"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunPlacementOperation<&FQuovexVirtualProductionEditorModule::AddPlacementModeItem>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.AddPlacementModeItem"), &RunPlacementOperation<&FQuovexVirtualProductionEditorModule::AddPlacementModeItem>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice RemovePlacementModeItemCommand(
 		TEXT("Quovex.RemovePlacementModeItem"),
 		TEXT("<ObjectPath>: takes the object's last listed item out of the Quovex category again"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunPlacementOperation<&FQuovexVirtualProductionEditorModule::RemovePlacementModeItem>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.RemovePlacementModeItem"), &RunPlacementOperation<&FQuovexVirtualProductionEditorModule::RemovePlacementModeItem>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice OpenNearWideTweakGraphCommand(
 		TEXT("Quovex.OpenNearWideTweakGraph"),
 		TEXT("Opens the near/wide tweak graph panel"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::OpenNearWideTweakGraph>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.OpenNearWideTweakGraph"), &RunOperation<&FQuovexVirtualProductionEditorModule::OpenNearWideTweakGraph>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice OpenFocDistWizCommand(
 		TEXT("Quovex.OpenFocDistWiz"),
 		TEXT("Opens the focal distance wizard panel"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::OpenFocDistWiz>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.OpenFocDistWiz"), &RunOperation<&FQuovexVirtualProductionEditorModule::OpenFocDistWiz>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice CloseFocDistWizCommand(
 		TEXT("Quovex.CloseFocDistWiz"),
 		TEXT("Closes the focal distance wizard panel"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::CloseFocDistWiz>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.CloseFocDistWiz"), &RunOperation<&FQuovexVirtualProductionEditorModule::CloseFocDistWiz>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice GetCurrentWorldCommand(
 		TEXT("Quovex.GetCurrentWorld"),
 		TEXT("Prints the current world: the play world during Play-In-Editor, else the edited world"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&GetCurrentWorld));
+		QuovexConsoleWords::InWords(TEXT("Quovex.GetCurrentWorld"), &GetCurrentWorld));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice SetLevelSequenceDefaultRatesCommand(
 		TEXT("Quovex.SetLevelSequenceDefaultRates"),
 		TEXT("Sets the level sequence default display rate and tick resolution from the project's timecode rate"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunOperation<&FQuovexVirtualProductionEditorModule::SetLevelSequenceDefaultRates>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.SetLevelSequenceDefaultRates"), &RunOperation<&FQuovexVirtualProductionEditorModule::SetLevelSequenceDefaultRates>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice IsActorLockedToViewportCommand(
 		TEXT("Quovex.IsActorLockedToViewport"),
 		TEXT("<ActorName>: whether the actor is piloted in the first level viewport that pilots one"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&IsActorLockedToViewport));
+		QuovexConsoleWords::InWords(TEXT("Quovex.IsActorLockedToViewport"), &IsActorLockedToViewport));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice SaveAssetCommand(
 		TEXT("Quovex.SaveAsset"),
 		TEXT("<ObjectPath>: saves the asset's package"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&SaveAsset));
+		QuovexConsoleWords::InWords(TEXT("Quovex.SaveAsset"), &SaveAsset));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice DuplicateAssetCommand(
 		TEXT("Quovex.DuplicateAsset"),
 		TEXT("<SourceObjectPath> <PackagePath> <AssetName>: duplicates an asset and prints the copy's path"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&DuplicateAsset));
+		QuovexConsoleWords::InWords(TEXT("Quovex.DuplicateAsset"), &DuplicateAsset));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice GetLevelViewportCameraInfoCommand(
 		TEXT("Quovex.GetLevelViewportCameraInfo"),
 		TEXT("Prints the level viewport camera's location and rotation"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&GetLevelViewportCameraInfo));
+		QuovexConsoleWords::InWords(TEXT("Quovex.GetLevelViewportCameraInfo"), &GetLevelViewportCameraInfo));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice IsPlayingCommand(
 		TEXT("Quovex.IsPlaying"),
 		TEXT("Whether a Play-In-Editor session is running"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&IsPlaying));
+		QuovexConsoleWords::InWords(TEXT("Quovex.IsPlaying"), &IsPlaying));
 }

@@ -5,45 +5,12 @@
 #include "Engine/World.h"
 #include "HAL/IConsoleManager.h"
 #include "Misc/OutputDevice.h"
-#include "Misc/Parse.h"
+#include "QuovexConsoleWords.h"
 #include "QuovexStageDoctor.h"
 
 namespace QuovexStageDoctorConsole
 {
 	static const TCHAR* const Usage = TEXT("Usage: Quovex.Doctor [json]");
-
-	/**
-	 * The console splits a line at white space; the words are joined again and read as every console command reads
-	 * its words: double quotes group them and a backslash escapes a quote inside them.
-	 */
-	static bool SplitWords(const TArray<FString>& Args, TArray<FString>& OutWords, FString& OutError)
-	{
-		const FString Line = FString::Join(Args, TEXT(" "));
-		bool bInQuotes = false;
-		for (int32 Index = 0; Index < Line.Len(); ++Index)
-		{
-			if (Line[Index] == TEXT('\\'))
-			{
-				++Index;
-			}
-			else if (Line[Index] == TEXT('"'))
-			{
-				bInQuotes = !bInQuotes;
-			}
-		}
-		if (bInQuotes)
-		{
-			OutError = TEXT("a quote is left open");
-			return false;
-		}
-		const TCHAR* Cursor = *Line;
-		FString Word;
-		while (FParse::Token(Cursor, Word, true))
-		{
-			OutWords.Add(Word);
-		}
-		return true;
-	}
 
 	static void PrintReport(const TArray<FQuovexDoctorFinding>& Findings, FOutputDevice& Ar)
 	{
@@ -94,15 +61,8 @@ namespace QuovexStageDoctorConsole
 		}
 	}
 
-	static void RunDoctor(const TArray<FString>& Args, UWorld*, FOutputDevice& Ar)
+	static void RunDoctor(const TArray<FString>& Words, UWorld*, FOutputDevice& Ar)
 	{
-		TArray<FString> Words;
-		FString Error;
-		if (!SplitWords(Args, Words, Error))
-		{
-			Ar.Logf(ELogVerbosity::Error, TEXT("Quovex.Doctor: %s. %s"), *Error, Usage);
-			return;
-		}
 		bool bJson = false;
 		for (const FString& Word : Words)
 		{
@@ -129,5 +89,5 @@ namespace QuovexStageDoctorConsole
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice DoctorCommand(
 		TEXT("Quovex.Doctor"),
 		TEXT("[json]: says why a camera is not tracked, a panel does not open or the preset did not apply (Problems fail a scripted run)"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunDoctor));
+		QuovexConsoleWords::InWords(TEXT("Quovex.Doctor"), &RunDoctor));
 }

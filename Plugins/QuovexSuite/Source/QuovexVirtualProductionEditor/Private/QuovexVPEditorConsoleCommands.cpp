@@ -9,6 +9,7 @@
 #include "Kismet/GameplayStatics.h"
 #include "LiveLinkComponentController.h"
 #include "Misc/OutputDevice.h"
+#include "QuovexConsoleWords.h"
 #include "QuovexCamera.h"
 #include "QuovexEditorFunctionLibrary.h"
 #include "QuovexEventWatcher.h"
@@ -30,15 +31,10 @@ namespace QuovexVPEditorConsole
 		return Subsystem;
 	}
 
-	/** A name argument: the words joined again, since labels hold spaces ("Camera B"); surrounding quotes dropped. */
-	static FString JoinName(const TArray<FString>& Args)
+	/** A name argument: labels hold spaces ("Camera B"), so unquoted words are joined again. */
+	static FString JoinName(const TArray<FString>& Words)
 	{
-		FString Name = FString::Join(Args, TEXT(" "));
-		if (Name.Len() >= 2 && Name.StartsWith(TEXT("\"")) && Name.EndsWith(TEXT("\"")))
-		{
-			Name = Name.Mid(1, Name.Len() - 2);
-		}
-		return Name;
+		return FString::Join(Words, TEXT(" "));
 	}
 
 	static FString DisplayName(const AActor* Actor)
@@ -241,50 +237,50 @@ namespace QuovexVPEditorConsole
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice WatchEventsCommand(
 		TEXT("Quovex.WatchEvents"),
 		TEXT("[on|off]: logs every broadcast of the VP subsystem's camera and operator events"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&WatchEvents));
+		QuovexConsoleWords::InWords(TEXT("Quovex.WatchEvents"), &WatchEvents));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice CamerasCommand(
 		TEXT("Quovex.Cameras"),
 		TEXT("Lists the current world's camera actors in the order the VP subsystem counts them, with the active one"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&ListCameras));
+		QuovexConsoleWords::InWords(TEXT("Quovex.Cameras"), &ListCameras));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice ActiveCameraCommand(
 		TEXT("Quovex.ActiveCamera"),
 		TEXT("Prints the active camera, resolving it again first when that is pending"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&ActiveCamera));
+		QuovexConsoleWords::InWords(TEXT("Quovex.ActiveCamera"), &ActiveCamera));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice FindCameraCommand(
 		TEXT("Quovex.FindCamera"),
 		TEXT("<Label or Name>: the Quovex camera of that label (else object name), case ignored"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&FindCamera));
+		QuovexConsoleWords::InWords(TEXT("Quovex.FindCamera"), &FindCamera));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice TriggerActiveCameraChangedCommand(
 		TEXT("Quovex.TriggerActiveCameraChanged"),
 		TEXT("[Label or Name]: tells the native listeners of a camera change (the active camera when none is named)"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&TriggerActiveCameraChanged));
+		QuovexConsoleWords::InWords(TEXT("Quovex.TriggerActiveCameraChanged"), &TriggerActiveCameraChanged));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice TriggerOpenTakeRecorderCommand(
 		TEXT("Quovex.TriggerOpenTakeRecorder"),
 		TEXT("Asks the listening panel to open the take recorder"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunTrigger<&UQuovexVPEditorSubsystem::TriggerOpenTakeRecorder>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.TriggerOpenTakeRecorder"), &RunTrigger<&UQuovexVPEditorSubsystem::TriggerOpenTakeRecorder>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice TriggerResetTakeRecorderCommand(
 		TEXT("Quovex.TriggerResetTakeRecorder"),
 		TEXT("Asks the listening panel to reset the take recorder"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunTrigger<&UQuovexVPEditorSubsystem::TriggerResetTakeRecorder>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.TriggerResetTakeRecorder"), &RunTrigger<&UQuovexVPEditorSubsystem::TriggerResetTakeRecorder>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice TriggerReconnectToSwitcherCommand(
 		TEXT("Quovex.TriggerReconnectToSwitcher"),
 		TEXT("Asks the listening panel to reconnect to the video switcher"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunTrigger<&UQuovexVPEditorSubsystem::TriggerReconnectToSwitcher>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.TriggerReconnectToSwitcher"), &RunTrigger<&UQuovexVPEditorSubsystem::TriggerReconnectToSwitcher>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice TriggerReconnectToKeyerCommand(
 		TEXT("Quovex.TriggerReconnectToKeyer"),
 		TEXT("Asks the listening panel to reconnect to the keyer"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&RunTrigger<&UQuovexVPEditorSubsystem::TriggerReconnectToKeyer>));
+		QuovexConsoleWords::InWords(TEXT("Quovex.TriggerReconnectToKeyer"), &RunTrigger<&UQuovexVPEditorSubsystem::TriggerReconnectToKeyer>));
 
 	static FAutoConsoleCommandWithWorldArgsAndOutputDevice AsyncActionsCommand(
 		TEXT("Quovex.AsyncActions"),
 		TEXT("[register <Name> | unregister <Name>]: the Blueprint async actions the VP subsystem keeps alive"),
-		FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateStatic(&AsyncActions));
+		QuovexConsoleWords::InWords(TEXT("Quovex.AsyncActions"), &AsyncActions));
 }
