@@ -11,16 +11,13 @@ DEFINE_LOG_CATEGORY_STATIC(LogAssetTools, Log, All);
 
 namespace
 {
-	/** Characters an object name may not contain. */
-	const TCHAR* const InvalidAssetNameCharacters = TEXT("\"' ,/.:|&!~\n\r\t@#(){}[]=;^%$`");
-
 	bool IsValidAssetName(const FString& AssetName)
 	{
 		if (AssetName.IsEmpty())
 		{
 			return false;
 		}
-		for (const TCHAR* Invalid = InvalidAssetNameCharacters; *Invalid; ++Invalid)
+		for (const TCHAR* Invalid = INVALID_OBJECTNAME_CHARACTERS; *Invalid; ++Invalid)
 		{
 			int32 Index = INDEX_NONE;
 			if (AssetName.FindChar(*Invalid, Index))
