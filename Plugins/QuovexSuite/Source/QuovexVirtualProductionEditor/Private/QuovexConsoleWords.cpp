@@ -63,8 +63,7 @@ namespace QuovexConsoleWords
 
 	FConsoleCommandWithWorldArgsAndOutputDeviceDelegate InWords(const TCHAR* Command, FHandler Handler)
 	{
-		return FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateLambda([Command, Handler](const TArray<FString>& Args, UWorld* World, FOutputDevice& Ar)
-		{
+		return FConsoleCommandWithWorldArgsAndOutputDeviceDelegate::CreateLambda([Command, Handler](const TArray<FString>& Args, UWorld* World, FOutputDevice& Ar) {
 			TArray<FString> Words;
 			FString Error;
 			if (!Split(Args, Words, Error))
