@@ -3,11 +3,14 @@
 
 A floor is named as its case with "_Floor" after the function name, arguments unchanged:
 BM_Tab_OpenClose / BM_Tab_OpenClose_Floor, BM_TabEvent_OnTabClosed/1000 / BM_TabEvent_OnTabClosed_Floor/1000.
+A case whose function name ends with "_Long" (BM_LevelSequenceRepair_Long, its floor BM_LevelSequenceRepair_Long_Floor)
+takes minutes; it is selected only when long cases are asked for.
 Run modifiers that Google Benchmark appends (iterations:10, manual_time ...) take no part in the pairing.
 The time of a run is the one Google Benchmark chose its iterations by: CPU time of the benchmark's thread, or the
 time a benchmark reports itself (manual time, such as the CPU time of processes it starts) or asks for (real time).
 
-  benchmark-table.py select [FILTER] < names   regular expression selecting the cases FILTER matches and their floors
+  benchmark-table.py select [--long] [FILTER] < names
+                                               regular expression selecting the cases FILTER matches and their floors
   benchmark-table.py table RESULT.json...      the table of every result file
 """
 
@@ -16,6 +19,7 @@ import re
 import sys
 
 FLOOR_SUFFIX = "_Floor"
+LONG_SUFFIX = "_Long"
 MODIFIER = re.compile(r"^(iterations|repeats|min_time|min_warmup_time|threads):|^(real_time|manual_time|process_time)$")
 NANOSECONDS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
@@ -31,13 +35,21 @@ def split_name(name):
     return "/".join([function] + arguments), is_floor
 
 
-def select(pattern):
+def is_long(case):
+    return case.split("/")[0].endswith(LONG_SUFFIX)
+
+
+def select(pattern, with_long):
     """An exact-name filter for --benchmark_filter: the names FILTER matches and the floors of those cases."""
     names = [line.strip() for line in sys.stdin if line.strip()]
     matcher = re.compile(pattern) if pattern else None
     # Matched against the case's name as the table shows it, and against the full name.
     cases = {split_name(name)[0] for name in names
              if matcher is None or matcher.search(split_name(name)[0]) or matcher.search(name)}
+    left_out = sorted(case for case in cases if is_long(case)) if not with_long else []
+    if left_out:
+        print("Left out, as they take minutes (--long runs them): %s" % ", ".join(left_out), file=sys.stderr)
+        cases -= set(left_out)
     chosen = [name for name in names if split_name(name)[0] in cases]
     if chosen:
         # Google Benchmark reads the filter as a POSIX extended expression.
@@ -116,9 +128,16 @@ def table(paths):
 
 
 def main(arguments):
-    if len(arguments) >= 1 and arguments[0] == "select" and len(arguments) <= 2:
-        select(arguments[1] if len(arguments) == 2 else "")
-        return 0
+    if len(arguments) >= 1 and arguments[0] == "select":
+        with_long = len(arguments) >= 2 and arguments[1] == "--long"
+        rest = arguments[2 if with_long else 1:]
+        if len(rest) <= 1:
+            try:
+                select(rest[0] if rest else "", with_long)
+            except re.error as error:
+                print("The filter '%s' is no regular expression: %s" % (rest[0], error), file=sys.stderr)
+                return 2
+            return 0
     if len(arguments) >= 1 and arguments[0] == "table":
         return table(arguments[1:])
     print(__doc__.strip(), file=sys.stderr)

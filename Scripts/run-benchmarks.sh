@@ -3,7 +3,8 @@
 # one table: each case's time per iteration beside its floor's (the case named with "_Floor" after its function
 # name) and their ratio.
 #
-# Scripts/run-benchmarks.sh [FILTER [BENCHMARK_OPTION...]]
+# Scripts/run-benchmarks.sh [--long] [FILTER [BENCHMARK_OPTION...]]
+#   --long: also the cases named "..._Long" (the one-hour take), which take minutes each and are left out otherwise.
 #   FILTER: a regular expression on case names (e.g. "Tab"); a selected case brings its floor along.
 #   BENCHMARK_OPTION: passed to every program after the defaults below, which it may override.
 #
@@ -13,6 +14,11 @@ set -euo pipefail
 Root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$Root"
 
+SelectOptions=()
+if [ "${1:-}" = "--long" ]; then
+	SelectOptions=(--long)
+	shift
+fi
 Filter="${1:-}"
 ProgramOptions=(--benchmark_repetitions=5 --benchmark_enable_random_interleaving=true --benchmark_min_time=0.1 "${@:2}")
 
@@ -31,7 +37,7 @@ for Source in "$Root"/Benchmarks/*Benchmark.cpp; do
 		Failed+=("$Program")
 		continue
 	fi
-	Selection="$(python3 "$Root/Scripts/benchmark-table.py" select "$Filter" <<<"$Names")"
+	Selection="$(python3 "$Root/Scripts/benchmark-table.py" select "${SelectOptions[@]}" "$Filter" <<<"$Names")"
 	if [ -z "$Selection" ]; then
 		continue
 	fi
