@@ -86,6 +86,30 @@ TEST_F(FHeaderToolTest, GeneratesTheBodyMacroForTheLineOfGeneratedBody)
 	EXPECT_NE(Cpp.find("CPF_Config"), std::string::npos);
 }
 
+TEST_F(FHeaderToolTest, OnlyADelegateWithParametersMeasuresItsParameterBlock)
+{
+	// clang-format off
+	ASSERT_EQ(Run("Events.h",
+		"#pragma once\n"
+		"#include \"Events.generated.h\"\n"
+		"DECLARE_DYNAMIC_MULTICAST_DELEGATE(FOnNothing);\n"
+		"DECLARE_DYNAMIC_MULTICAST_DELEGATE_OneParam(FOnValue, int32, Value);\n"), 0) << Output;
+	// clang-format on
+	const std::string Cpp = ReadOutput("ToolTest.gen.cpp");
+	const auto ConstructBody = [&Cpp](const std::string& Delegate) {
+		const size_t Start = Cpp.find("UFunction* Z_Construct_UDelegateFunction_ToolTest_" + Delegate + "__DelegateSignature()\n{");
+		return Start == std::string::npos ? std::string() : Cpp.substr(Start, Cpp.find("\n}\n", Start) - Start);
+	};
+	const std::string Nothing = ConstructBody("OnNothing");
+	ASSERT_FALSE(Nothing.empty()) << Cpp;
+	// An unused local typedef is a warning under -Wall in every generated file.
+	EXPECT_EQ(Nothing.find("ParmsType"), std::string::npos) << Nothing;
+	EXPECT_NE(Nothing.find("FinalizeParms(0)"), std::string::npos) << Nothing;
+	const std::string Value = ConstructBody("OnValue");
+	EXPECT_NE(Value.find("typedef FOnValue::FParms ParmsType;"), std::string::npos) << Value;
+	EXPECT_NE(Value.find("FinalizeParms((int32)sizeof(ParmsType))"), std::string::npos) << Value;
+}
+
 TEST_F(FHeaderToolTest, UnsupportedSyntaxFailsWithFileAndLine)
 {
 	// clang-format off

@@ -1536,13 +1536,15 @@ class Generator:
 		cpp.append("\tstatic UFunction* Function = nullptr;")
 		cpp.append("\tif (!Function)")
 		cpp.append("\t{")
-		cpp.append("\t\ttypedef %s::FParms ParmsType;" % cpp_type)
+		has_parms = bool(decl.params) or return_type is not None
+		# A delegate without parameters has no parameter block to measure.
+		if has_parms:
+			cpp.append("\t\ttypedef %s::FParms ParmsType;" % cpp_type)
 		cpp.append("\t\tFunction = NewObject<UDelegateFunction>(%s, UDelegateFunction::StaticClass(), FName(TEXT(\"%s__DelegateSignature\")), RF_Public | RF_Transient | RF_MarkAsNative);" % (outer, decl.name[1:]))
 		cpp.append("\t\tFunction->FunctionFlags = %s;" % self.flags_expr(flags, "EFunctionFlags", "FUNC_None"))
 		lines = []
 		self.emit_function_parms(lines, "Function", "ParmsType", decl.params, return_type, parser, emitter, decl.line, meta)
 		cpp.extend(lines)
-		has_parms = bool(decl.params) or return_type is not None
 		cpp.append("\t\tFunction->FinalizeParms(%s);" % ("(int32)sizeof(ParmsType)" if has_parms else "0"))
 		for key, value in meta:
 			cpp.append("\t\tFunction->SetMetaData(TEXT(\"%s\"), TEXT(\"%s\"));" % (key, cpp_escape(value)))
