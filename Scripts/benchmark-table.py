@@ -57,8 +57,9 @@ def select(pattern, with_long):
 
 
 def format_time(nanoseconds):
+    # Judged after rounding to three digits, so that 999.7 ns shows as 1 us rather than 1e+03 ns.
     for unit, scale in (("s", 1e9), ("ms", 1e6), ("us", 1e3)):
-        if nanoseconds >= scale:
+        if float("%.3g" % (nanoseconds / scale)) >= 1:
             return "%.3g %s" % (nanoseconds / scale, unit)
     return "%.3g ns" % nanoseconds
 

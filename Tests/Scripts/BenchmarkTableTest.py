@@ -101,6 +101,14 @@ class TableTest(unittest.TestCase):
         self.assertEqual(rows["BM_LevelSequenceRepair_Long/keys:216000"], ["3 s", "1.5 s", "2.00x", "1.5 s"])
         self.assertEqual(rows["BM_Tab_OpenClose"], ["6 us", "8 us", "0.75x", "-2 us"])
 
+    def test_a_time_rounded_up_to_the_next_unit_is_shown_in_it(self):
+        status, rows = self.table([iteration("BM_VP_ZoomFocusPercentString/1000", 999.7, "ns"),
+                                   iteration("BM_VP_ZoomFocusPercentString_Floor/1000", 29.7, "us", 1),
+                                   iteration("BM_String_SLessThan", 19.8, "ns", 2)])
+        self.assertEqual(status, 0)
+        self.assertEqual(rows["BM_VP_ZoomFocusPercentString/1000"], ["1 us", "29.7 us", "0.03x", "-28.7 us"])
+        self.assertEqual(rows["BM_String_SLessThan"][0], "19.8 ns")
+
     def test_repetitions_are_shown_by_their_median(self):
         median = dict(iteration("BM_Tab_OpenClose", 5.0), run_type="aggregate", aggregate_name="median")
         mean = dict(iteration("BM_Tab_OpenClose", 50.0), run_type="aggregate", aggregate_name="mean")
