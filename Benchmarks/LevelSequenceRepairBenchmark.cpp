@@ -208,6 +208,12 @@ namespace
 	{
 		Benchmark->ArgNames({ "keys", "held_percent" })->Unit(benchmark::kMillisecond);
 	}
+
+	void RegisterOneHourTake(benchmark::internal::Benchmark* Benchmark)
+	{
+		RegisterSizes(Benchmark);
+		Benchmark->ArgsProduct({ { 216000 }, { 0, 50, 100 } })->Iterations(1);
+	}
 }
 
 // 10,000 keys a channel: enough iterations for a stable figure.
@@ -217,20 +223,8 @@ BENCHMARK(BM_LevelSequenceRepair_SaveOnly)->Apply(RegisterSizes)->ArgsProduct({ 
 
 // A one-hour take at 60 fps: one run each, as removing held keys one by one from arrays of 216,000 takes minutes.
 // The "_Long" names keep them out of a benchmark run unless it asks for long cases.
-BENCHMARK(BM_LevelSequenceRepair)
-	->Name("BM_LevelSequenceRepair_Long")
-	->Apply(RegisterSizes)
-	->ArgsProduct({ { 216000 }, { 0, 50, 100 } })
-	->Iterations(1);
-BENCHMARK(BM_LevelSequenceRepair_Floor)
-	->Name("BM_LevelSequenceRepair_Long_Floor")
-	->Apply(RegisterSizes)
-	->ArgsProduct({ { 216000 }, { 0, 50, 100 } })
-	->Iterations(1);
-BENCHMARK(BM_LevelSequenceRepair_SaveOnly)
-	->Name("BM_LevelSequenceRepair_SaveOnly_Long")
-	->Apply(RegisterSizes)
-	->ArgsProduct({ { 216000 }, { 0, 50, 100 } })
-	->Iterations(1);
+BENCHMARK(BM_LevelSequenceRepair)->Name("BM_LevelSequenceRepair_Long")->Apply(RegisterOneHourTake);
+BENCHMARK(BM_LevelSequenceRepair_Floor)->Name("BM_LevelSequenceRepair_Long_Floor")->Apply(RegisterOneHourTake);
+BENCHMARK(BM_LevelSequenceRepair_SaveOnly)->Name("BM_LevelSequenceRepair_SaveOnly_Long")->Apply(RegisterOneHourTake);
 
 QUOVEX_BENCHMARK_MAIN();
